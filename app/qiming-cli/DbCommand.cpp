@@ -1,0 +1,98 @@
+// qiming-cli db build | upgrade | status
+#include "Command.h"
+
+#include "data/DatabaseBuilder.h"
+#include "data/SharedDatabase.h"
+
+#include <QCommandLineParser>
+
+namespace qiming::cli {
+
+namespace {
+
+enum StatusExit { Current = 0, Absent = 3, Outdated = 4, Newer = 5 };
+
+void printResult(const data::BuildResult &r, const QString &path, const QString &verb)
+{
+    int total = 0;
+    for (int n : r.rowsPerTable)
+        total += n;
+    out() << QStringLiteral("%1 %2: %3 张表 tables, %4 行 rows, 数据版本 data stamp %5\n")
+                 .arg(verb, path)
+                 .arg(r.rowsPerTable.size())
+                 .arg(total)
+                 .arg(r.stamp.text());
+}
+
+} // namespace
+
+int runDbCommand(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("数据库文件 database file\n"
+                       "  build [FILE]    新建 create (FILE 不得已存在 must not exist)\n"
+                       "  upgrade [FILE]  更新参考数据 refresh reference data, keep 初始信息 and 自选列表\n"
+                       "  status [FILE]   检查 check: exit 0 current, 3 absent, 4 outdated, 5 newer, 1 unusable"));
+    parser.addHelpOption();
+    QCommandLineOption sources(QStringLiteral("sources"),
+                               QStringLiteral("数据来源目录，可重复 source folder of TSV tables, repeatable "
+                                              "(default: the project's data/tables and extract cache)"),
+                               QStringLiteral("DIR"));
+    parser.addOption(sources);
+    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("build | upgrade | status"));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("数据库文件 database file (data.dll)"),
+                                 QStringLiteral("[FILE]"));
+    if (!parser.parse(args)) {
+        err() << parser.errorText() << '\n';
+        return BadInput;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out() << parser.helpText();
+        return Ok;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty() || positional.size() > 2) {
+        err() << QStringLiteral("用法 usage: qiming-cli db build|upgrade|status [FILE]\n");
+        return BadInput;
+    }
+    const QString action = positional.at(0);
+    const QString path = positional.value(1, data::kDatabaseFileName);
+    const QStringList dirs = parser.isSet(sources) ? parser.values(sources) : data::defaultSourceDirs();
+    const auto log = [](const QString &line) { out() << QStringLiteral("  ") << line << '\n'; };
+
+    if (action == QLatin1String("build") || action == QLatin1String("upgrade")) {
+        const bool build = action == QLatin1String("build");
+        const data::BuildResult r = build ? data::buildDatabase(path, dirs, log) : data::upgradeDatabase(path, dirs, log);
+        if (!r.ok) {
+            err() << QStringLiteral("错误 error: %1\n").arg(r.error);
+            return Failed;
+        }
+        printResult(r, path, build ? QStringLiteral("已新建 built") : QStringLiteral("已更新 upgraded"));
+        return Ok;
+    }
+    if (action == QLatin1String("status")) {
+        const data::StatusResult r = data::checkDatabase(path, dirs);
+        switch (r.status) {
+        case data::DataStatus::Absent:
+            out() << QStringLiteral("absent: %1 不存在\n").arg(path);
+            return Absent;
+        case data::DataStatus::Current:
+            out() << QStringLiteral("current: %1 (%2)\n").arg(path, r.fileStamp.text());
+            return Current;
+        case data::DataStatus::Outdated:
+            out() << QStringLiteral("outdated: %1 (%2 < %3)\n").arg(path, r.fileStamp.text(), r.sourceStamp.text());
+            return Outdated;
+        case data::DataStatus::Newer:
+            out() << QStringLiteral("newer: %1 (%2 > %3)\n").arg(path, r.fileStamp.text(), r.sourceStamp.text());
+            return Newer;
+        case data::DataStatus::Unusable:
+            err() << QStringLiteral("错误 error: %1\n").arg(r.error);
+            return Failed;
+        }
+    }
+    err() << QStringLiteral("未知操作 unknown action: %1\n").arg(action);
+    return BadInput;
+}
+
+} // namespace qiming::cli

@@ -1,0 +1,67 @@
+// qiming-cli: the program's computations and the database builder from a shell.
+#include "Command.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace qiming::cli {
+
+QTextStream &out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream &err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+namespace {
+
+const char kUsage[] =
+    "用法 Usage: qiming-cli <命令 command> [参数 arguments]\n"
+    "\n"
+    "命令 Commands:\n"
+    "  db build [FILE]     新建数据库文件（默认 data.dll）\n"
+    "                      create a new database file (default data.dll)\n"
+    "  db upgrade [FILE]   更新参考数据，保留个人信息和自选列表\n"
+    "                      refresh the reference tables, keeping profile and favourites\n"
+    "  db status [FILE]    检查数据库是否为最新\n"
+    "                      tell whether the database file is current\n"
+    "\n"
+    "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n";
+
+} // namespace
+
+} // namespace qiming::cli
+
+int main(int argc, char *argv[])
+{
+    using namespace qiming::cli;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("qiming-cli"));
+    const QStringList args = QCoreApplication::arguments();
+    const QString command = args.value(1);
+    if (command.isEmpty() || command == QLatin1String("--help") || command == QLatin1String("-h")
+        || command == QLatin1String("help")) {
+        out() << QString::fromUtf8(kUsage);
+        out().flush();
+        return command.isEmpty() ? BadInput : Ok;
+    }
+    QStringList rest = args.mid(2);
+    rest.prepend(args.value(0) + QLatin1Char(' ') + command);
+    int code;
+    if (command == QLatin1String("db")) {
+        code = runDbCommand(rest);
+    } else {
+        err() << QStringLiteral("未知命令 unknown command: %1\n").arg(command);
+        code = BadInput;
+    }
+    out().flush();
+    err().flush();
+    return code;
+}

@@ -1,0 +1,220 @@
+// node --test data/extract/
+// Offline: npm is only exercised through the download cache.
+'use strict';
+
+const test = require('node:test');
+const assert = require('node:assert');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const zlib = require('zlib');
+const { spawnSync } = require('child_process');
+const x = require('./extract.js');
+
+const SCRIPT = path.join(__dirname, 'extract.js');
+
+function tmpdir() {
+  return fs.mkdtempSync(path.join(os.tmpdir(), 'qiming-extract-'));
+}
+
+function run(args, env = {}) {
+  return spawnSync(process.execPath, [SCRIPT, ...args], {
+    encoding: 'utf8', env: { ...process.env, ...env },
+  });
+}
+
+test('TSV escapes', () => {
+  assert.strictEqual(x.escapeField('a\\b\tc\nd\re'), 'a\\\\b\\tc\\nd\\re');
+  assert.strictEqual(x.escapeField(null), '\\N');
+  assert.strictEqual(x.escapeField(''), '');
+  assert.strictEqual(x.escapeField('#x'), '\\#x');
+  assert.strictEqual(x.escapeField('\\N'), '\\\\N');
+  assert.strictEqual(x.tsvText(['a', 'b'], [['1', null]]), 'a\tb\n1\t\\N\n');
+  assert.throws(() => x.tsvText(['a', 'b'], [['1']]), /2/);
+});
+
+test('tgz with long names unpacks without the top folder', () => {
+  const dir = tmpdir();
+  const long = 'd'.repeat(60) + '/' + 'f'.repeat(70) + '.txt';
+  fs.mkdirSync(path.join(dir, 'package', path.dirname(long)), { recursive: true });
+  fs.writeFileSync(path.join(dir, 'package', long), '长名字');
+  fs.writeFileSync(path.join(dir, 'package', 'package.json'), '{"name":"t"}');
+  for (const fmt of ['pax', 'gnu', 'ustar']) {
+    const tgz = path.join(dir, `${fmt}.tgz`);
+    const r = spawnSync('tar', ['--format', fmt, '-czf', tgz, '-C', dir, 'package']);
+    if (r.status !== 0) continue; // this tar can't write that format
+    const files = x.readTgz(tgz);
+    assert.strictEqual(files.get(long).toString(), '长名字', fmt);
+    assert.strictEqual(files.get('package.json').toString(), '{"name":"t"}', fmt);
+  }
+  fs.rmSync(dir, { recursive: true });
+});
+
+function crc32(buf) {
+  let c = ~0;
+  for (const b of buf) {
+    c ^= b;
+    for (let k = 0; k < 8; k++) c = (c >>> 1) ^ (0xedb88320 & -(c & 1));
+  }
+  return ~c >>> 0;
+}
+
+function makeZip(entries) {
+  const locals = [];
+  const central = [];
+  let off = 0;
+  for (const [name, text, method] of entries) {
+    const raw = Buffer.from(text);
+    const data = method === 8 ? zlib.deflateRawSync(raw) : raw;
+    const n = Buffer.from(name);
+    const lh = Buffer.alloc(30);
+    lh.writeUInt32LE(0x04034b50, 0);
+    lh.writeUInt16LE(method, 8);
+    lh.writeUInt32LE(crc32(raw), 14);
+    lh.writeUInt32LE(data.length, 18);
+    lh.writeUInt32LE(raw.length, 22);
+    lh.writeUInt16LE(n.length, 26);
+    const ch = Buffer.alloc(46);
+    ch.writeUInt32LE(0x02014b50, 0);
+    ch.writeUInt16LE(method, 10);
+    ch.writeUInt32LE(crc32(raw), 16);
+    ch.writeUInt32LE(data.length, 20);
+    ch.writeUInt32LE(raw.length, 24);
+    ch.writeUInt16LE(n.length, 28);
+    ch.writeUInt32LE(off, 42);
+    locals.push(lh, n, data);
+    central.push(ch, n);
+    off += 30 + n.length + data.length;
+  }
+  const cd = Buffer.concat(central);
+  const end = Buffer.alloc(22);
+  end.writeUInt32LE(0x06054b50, 0);
+  end.writeUInt16LE(entries.length, 8);
+  end.writeUInt16LE(entries.length, 10);
+  end.writeUInt32LE(cd.length, 12);
+  end.writeUInt32LE(off, 16);
+  return Buffer.concat([...locals, cd, end]);
+}
+
+test('zip reader: stored and deflated members', () => {
+  const dir = tmpdir();
+  const zip = path.join(dir, 'u.zip');
+  fs.writeFileSync(zip, makeZip([['a.txt', 'stored\n', 0], ['b.txt', 'deflated '.repeat(50), 8]]));
+  assert.strictEqual(x.readZipEntry(zip, 'a.txt').toString(), 'stored\n');
+  assert.strictEqual(x.readZipEntry(zip, 'b.txt').toString(), 'deflated '.repeat(50));
+  assert.throws(() => x.readZipEntry(zip, 'c.txt'), /no member/);
+  fs.rmSync(dir, { recursive: true });
+});
+
+test('Unihan reader on plain, bz2 and zip input', async () => {
+  const dir = tmpdir();
+  const text = '# Unicode version: 15.0.0\n#\nU+660E\tkTotalStrokes\t8\nU+660E\tkMandarin\tmíng\n'
+    + 'U+20000\tkMandarin\thē\nU+4E00\tkDefinition\tone\n';
+  const plain = path.join(dir, 'Unihan_Readings.txt');
+  fs.writeFileSync(plain, text);
+  const inputs = [plain];
+  if (spawnSync('bzip2', ['-k', plain]).status === 0) inputs.push(`${plain}.bz2`);
+  const zip = path.join(dir, 'Unihan.zip');
+  fs.writeFileSync(zip, makeZip([['Unihan_Readings.txt', text, 8]]));
+  inputs.push(`${zip}:Unihan_Readings.txt`);
+  for (const f of inputs) {
+    const u = await x.readUnihan([f], ['kMandarin', 'kTotalStrokes']);
+    assert.strictEqual(u.version, '15.0.0', f);
+    assert.deepStrictEqual(u.chars.get('明'), { kTotalStrokes: '8', kMandarin: 'míng' }, f);
+    assert.strictEqual(u.chars.get('\u{20000}').kMandarin, 'hē', f);
+    assert.strictEqual(u.chars.has('一'), false, f);
+  }
+  await assert.rejects(x.readUnihan([path.join(dir, 'none.txt.bz2')], ['kMandarin']), /missing/);
+  fs.rmSync(dir, { recursive: true });
+});
+
+const DEBIAN_UNIHAN = '/usr/share/unicode/Unihan_Readings.txt.bz2';
+test('Debian Unihan file streams (stopping early does not hang)', { skip: !fs.existsSync(DEBIAN_UNIHAN) }, async () => {
+  let n = 0;
+  for await (const line of x.textLines(DEBIAN_UNIHAN)) if (++n > 100) break;
+  assert.ok(n > 100);
+});
+
+test('fetchNpm uses the download cache without running npm', () => {
+  const home = tmpdir();
+  const pkg = path.join(home, 'src');
+  fs.mkdirSync(path.join(pkg, 'package'), { recursive: true });
+  fs.writeFileSync(path.join(pkg, 'package', 'data.txt'), 'cached');
+  const npmDir = path.join(home, 'qiming', 'npm');
+  fs.mkdirSync(npmDir, { recursive: true });
+  const tgz = path.join(npmDir, x.tarballName('@scope/demo', '1.2.3'));
+  assert.strictEqual(path.basename(tgz), 'scope-demo-1.2.3.tgz');
+  assert.strictEqual(spawnSync('tar', ['-czf', tgz, '-C', pkg, 'package']).status, 0);
+
+  const saved = { XDG_CACHE_HOME: process.env.XDG_CACHE_HOME, PATH: process.env.PATH };
+  process.env.XDG_CACHE_HOME = home;
+  process.env.PATH = '/nonexistent';
+  try {
+    assert.strictEqual(x.fetchNpm('@scope/demo', '1.2.3').get('data.txt').toString(), 'cached');
+    assert.throws(() => x.fetchNpm('@scope/demo', '1.2.4'), /npm not found/);
+    assert.throws(() => x.fetchNpm('@scope/demo', '^1.2.3'), /not pinned/);
+    assert.throws(() => x.fetchNpm('@scope/demo', '1.2.3', 'sha512-AAAA'), /integrity/);
+  } finally {
+    for (const [k, v] of Object.entries(saved)) {
+      if (v === undefined) delete process.env[k]; else process.env[k] = v;
+    }
+  }
+  fs.rmSync(home, { recursive: true });
+});
+
+test('command line: empty source list, second run is current', () => {
+  const dir = tmpdir();
+  const cache = path.join(dir, 'data-cache');
+  const r1 = run(['--cache', cache]);
+  assert.strictEqual(r1.status, 0, r1.stderr);
+  const key = /cache ([0-9a-f]{16}) ready/.exec(r1.stdout)[1];
+  assert.strictEqual(fs.readlinkSync(path.join(cache, 'active')), key);
+  assert.strictEqual(fs.readFileSync(path.join(cache, key, 'manifest.tsv'), 'utf8'), 'file\trows\tsource\n');
+  assert.ok(fs.existsSync(path.join(cache, key, 'DONE')));
+
+  const r2 = run(['--cache', cache]);
+  assert.strictEqual(r2.status, 0, r2.stderr);
+  assert.strictEqual(r2.stdout, `extract: cache ${key} is current\n`);
+
+  const r3 = run([]);
+  assert.notStrictEqual(r3.status, 0);
+  assert.match(r3.stderr, /^extract: error: usage/);
+  assert.strictEqual(r3.stderr.trim().split('\n').length, 1);
+  fs.rmSync(dir, { recursive: true });
+});
+
+test('sources feed tables; a new key replaces the old folder', async () => {
+  const dir = tmpdir();
+  const cache = path.join(dir, 'c');
+  const input = path.join(dir, 'in.txt');
+  fs.writeFileSync(input, '# Unicode version: 15.0.0\nU+660E\tkMandarin\tmíng\nU+4E00\tkMandarin\tyī\n');
+  const versionFile = path.join(dir, 'VERSION');
+  fs.writeFileSync(versionFile, '1\n');
+  const sources = [{ id: 'u', kind: 'debian', package: 'unicode-data', label: 'Unihan',
+    files: [input], produces: ['字典.tsv'] }];
+  const builders = {
+    '字典.tsv': async (ctx) => {
+      const u = await x.readUnihan(ctx.sources.u.files, ['kMandarin']);
+      return { header: ['zi', 'pinyin'], rows: [...u.chars].map(([c, r]) => [c, r.kMandarin]) };
+    },
+  };
+  const lines = [];
+  const opts = { sources, builders, versionFile, log: (m) => lines.push(m) };
+  const a = await x.extract(cache, opts);
+  assert.strictEqual((await x.extract(cache, opts)).fresh, false);
+  fs.writeFileSync(versionFile, '2\n');
+  const b = await x.extract(cache, opts);
+  assert.ok(lines.includes('字典.tsv 2 rows from Unihan 15.0'), lines.join('\n'));
+  assert.notStrictEqual(a.key, b.key);
+  assert.ok(!fs.existsSync(path.join(cache, a.key)));
+  assert.strictEqual(fs.readFileSync(path.join(cache, 'active', '字典.tsv'), 'utf8'), 'zi\tpinyin\n明\tmíng\n一\tyī\n');
+  assert.strictEqual(fs.readFileSync(path.join(cache, 'active', 'manifest.tsv'), 'utf8'),
+    'file\trows\tsource\n字典.tsv\t2\tUnihan 15.0\n');
+
+  // A missing Debian file fails before anything is marked done.
+  fs.rmSync(input);
+  fs.writeFileSync(versionFile, '3\n');
+  await assert.rejects(x.extract(cache, opts), /missing/);
+  assert.deepStrictEqual(fs.readdirSync(cache).sort(), [b.key, 'active']);
+  fs.rmSync(dir, { recursive: true });
+});

@@ -1,0 +1,151 @@
+// Opening the database file: every state it can be found in, and what each leaves behind.
+#include "TestSupport.h"
+
+#include "data/Database.h"
+#include "data/DatabaseBuilder.h"
+#include "data/RowSet.h"
+#include "data/SharedDatabase.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace qiming;
+using namespace qiming::test;
+using OpenResult = data::Database::OpenResult;
+
+TEST(Connection, OpenRestoresTheHeaderAndCloseDisguisesItWithoutTouchingTheRest)
+{
+    WorkingDir dir;
+    const QString path = dir.file(QStringLiteral("data.dll"));
+    buildFixtureDatabase(path);
+    const QByteArray atRest = readFileBytes(path);
+    EXPECT_EQ(atRest.left(16), disguisedHeaderBytes());
+
+    data::Database db;
+    ASSERT_EQ(db.open(path, data::kDatabasePassword), OpenResult::Ok);
+    EXPECT_EQ(headerOf(path), jetSignatureBytes());
+    EXPECT_EQ(data::RowSet::load(db, QStringLiteral("select * from 字典")).rowCount(), 6);
+    ASSERT_TRUE(db.close());
+
+    const QByteArray after = readFileBytes(path);
+    EXPECT_EQ(after.left(16), disguisedHeaderBytes());
+    EXPECT_EQ(after.size(), atRest.size());
+    EXPECT_EQ(after.mid(16), atRest.mid(16));
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral("-journal")));
+}
+
+struct BadFileCase {
+    const char *name;
+    std::function<void(const QString &path)> prepare;
+    OpenResult expected;
+};
+
+void PrintTo(const BadFileCase &c, std::ostream *os) { *os << c.name; }
+
+class BadDatabaseFile : public ::testing::TestWithParam<BadFileCase> {};
+
+TEST_P(BadDatabaseFile, IsRefusedAndLeftByteForByteAsItWas)
+{
+    WorkingDir dir;
+    const QString path = dir.file(QStringLiteral("data.dll"));
+    GetParam().prepare(path);
+    const bool existed = QFile::exists(path);
+    const QByteArray before = readFileBytes(path);
+
+    data::Database db;
+    QString error;
+    EXPECT_EQ(db.open(path, data::kDatabasePassword, &error), GetParam().expected);
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QFile::exists(path), existed);
+    EXPECT_EQ(readFileBytes(path), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadDatabaseFile,
+    ::testing::Values(
+        BadFileCase{"Missing", [](const QString &) {}, OpenResult::Missing},
+        BadFileCase{"ReadOnly",
+                    [](const QString &p) {
+                        buildFixtureDatabase(p);
+                        QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadGroup);
+                    },
+                    OpenResult::ReadOnly},
+        BadFileCase{"StrayFile",
+                    [](const QString &p) { writeFileBytes(p, QByteArray("MZ this is some other program's library")); },
+                    OpenResult::NotADatabase},
+        BadFileCase{"EmptyFile", [](const QString &p) { writeFileBytes(p, QByteArray()); }, OpenResult::NotADatabase},
+        BadFileCase{"DisguisedGarbage",
+                    [](const QString &p) { writeFileBytes(p, disguisedHeaderBytes() + QByteArray(8192, 'x')); },
+                    OpenResult::NotADatabase},
+        BadFileCase{"JetFileThatIsNotOurs",
+                    [](const QString &p) { writeFileBytes(p, jetSignatureBytes() + QByteArray(" DB\0", 4) + QByteArray(4096, '\1')); },
+                    OpenResult::NotADatabase},
+        BadFileCase{"WrongPassword",
+                    [](const QString &p) {
+                        data::Database db;
+                        ASSERT_EQ(db.create(p, QStringLiteral("not-the-password")), OpenResult::Ok);
+                        ASSERT_TRUE(db.close());
+                    },
+                    OpenResult::WrongPassword}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Connection, SecondProcessIsRefusedAndTheFirstKeepsWorking)
+{
+    WorkingDir dir;
+    const QString path = dir.file(QStringLiteral("data.dll"));
+    buildFixtureDatabase(path);
+    {
+        DatabaseHolder first(path);
+        ASSERT_TRUE(first.holds());
+        const QByteArray whileHeld = readFileBytes(path);
+        EXPECT_EQ(whileHeld.left(16), jetSignatureBytes());
+
+        data::Database second;
+        QString error;
+        EXPECT_EQ(second.open(path, data::kDatabasePassword, &error), OpenResult::Locked);
+        EXPECT_EQ(readFileBytes(path), whileHeld);
+    }
+    // The first process closed normally: disguised again, and still a good database.
+    EXPECT_EQ(headerOf(path), disguisedHeaderBytes());
+    data::Database again;
+    ASSERT_EQ(again.open(path, data::kDatabasePassword), OpenResult::Ok);
+    EXPECT_EQ(data::RowSet::load(again, QStringLiteral("select * from 初始信息")).rowCount(), 1);
+}
+
+TEST(Connection, FileLeftRestoredByAKilledProcessOpensNormally)
+{
+    WorkingDir dir;
+    const QString path = dir.file(QStringLiteral("data.dll"));
+    buildFixtureDatabase(path);
+
+    QProcess holder;
+    holder.start(QStringLiteral(QIMING_DB_HOLDER), {path});
+    ASSERT_TRUE(holder.waitForReadyRead(10000));
+    ASSERT_TRUE(holder.readLine().startsWith("ready"));
+    holder.kill();
+    holder.waitForFinished();
+    EXPECT_EQ(headerOf(path), jetSignatureBytes());
+
+    data::Database db;
+    ASSERT_EQ(db.open(path, data::kDatabasePassword), OpenResult::Ok);
+    EXPECT_EQ(data::RowSet::load(db, QStringLiteral("select * from 字典")).rowCount(), 6);
+    ASSERT_TRUE(db.close());
+    EXPECT_EQ(headerOf(path), disguisedHeaderBytes());
+}
+
+TEST(Connection, SharedConnectionOpensDataDllInTheWorkingDirectory)
+{
+    WorkingDir dir;
+    QString error;
+    EXPECT_FALSE(data::openDatabase(&error));
+    data::closeDatabase(); // nothing to close: must not create or touch anything
+    EXPECT_FALSE(QFile::exists(dir.file(data::kDatabaseFileName)));
+
+    buildFixtureDatabase(dir.file(data::kDatabaseFileName));
+    ASSERT_TRUE(data::openDatabase(&error)) << error.toStdString();
+    EXPECT_EQ(headerOf(dir.file(data::kDatabaseFileName)), jetSignatureBytes());
+    data::closeDatabase();
+    EXPECT_EQ(headerOf(dir.file(data::kDatabaseFileName)), disguisedHeaderBytes());
+}

@@ -1,0 +1,127 @@
+#include "TestSupport.h"
+
+#include "data/DatabaseBuilder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace qiming::test {
+
+WorkingDir::WorkingDir()
+    : m_previous(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+}
+
+WorkingDir::~WorkingDir()
+{
+    QDir::setCurrent(m_previous);
+}
+
+QString fixtureTablesDir()
+{
+    return QStringLiteral(QIMING_TEST_FIXTURES "/tables");
+}
+
+void buildFixtureDatabase(const QString &path)
+{
+    const data::BuildResult r = data::buildDatabase(path, {fixtureTablesDir()});
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+}
+
+QByteArray readFileBytes(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void writeFileBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray headerOf(const QString &path)
+{
+    return readFileBytes(path).left(16);
+}
+
+QByteArray jetSignatureBytes()
+{
+    return QByteArray("\x00\x01\x00\x00Standard Jet", 16);
+}
+
+QByteArray disguisedHeaderBytes()
+{
+    return QByteArray("\x01\x83\x90\x00\x51\x4D\x1F\xC3\x7E\x2B\xA6\x05\xD9\x64\x3A\xE8", 16);
+}
+
+CliResult runCli(const QStringList &args, const QString &workingDir)
+{
+    QProcess p;
+    if (!workingDir.isEmpty())
+        p.setWorkingDirectory(workingDir);
+    p.start(QStringLiteral(QIMING_CLI), args);
+    CliResult r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+DatabaseHolder::DatabaseHolder(const QString &path)
+    : m_process(std::make_unique<QProcess>())
+{
+    m_process->start(QStringLiteral(QIMING_DB_HOLDER), {path});
+    if (m_process->waitForReadyRead(10000))
+        m_ready = m_process->readLine().startsWith("ready");
+}
+
+DatabaseHolder::~DatabaseHolder()
+{
+    m_process->closeWriteChannel();
+    if (!m_process->waitForFinished(10000)) {
+        m_process->kill();
+        m_process->waitForFinished();
+    }
+}
+
+ModalAnswerer::ModalAnswerer()
+{
+    m_timer.setInterval(20);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        m_texts << box->text();
+        m_captions << box->windowTitle();
+        if (QAbstractButton *b = box->defaultButton() ? static_cast<QAbstractButton *>(box->defaultButton()) : box->buttons().value(0))
+            b->click();
+        else
+            box->reject();
+    });
+    m_timer.start();
+}
+
+ModalAnswerer::~ModalAnswerer()
+{
+    m_timer.stop();
+}
+
+} // namespace qiming::test

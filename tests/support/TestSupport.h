@@ -1,0 +1,73 @@
+// Shared helpers for the tests: temporary folders, fixture databases, other processes,
+// and modal message boxes answered by a timer.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+class QProcess;
+
+namespace qiming::test {
+
+// A temporary folder that is also the working directory while it lives.
+class WorkingDir final {
+public:
+    WorkingDir();
+    ~WorkingDir();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+QString fixtureTablesDir();
+// Builds the fixture tables into path; fails the test on error.
+void buildFixtureDatabase(const QString &path);
+
+QByteArray readFileBytes(const QString &path);
+void writeFileBytes(const QString &path, const QByteArray &bytes);
+QByteArray headerOf(const QString &path); // first 16 bytes
+QByteArray jetSignatureBytes();
+QByteArray disguisedHeaderBytes();
+
+struct CliResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+CliResult runCli(const QStringList &args, const QString &workingDir = {});
+
+// Another process holding the database at path open until destroyed.
+class DatabaseHolder final {
+public:
+    explicit DatabaseHolder(const QString &path);
+    ~DatabaseHolder();
+    bool holds() const { return m_ready; }
+
+private:
+    std::unique_ptr<QProcess> m_process;
+    bool m_ready = false;
+};
+
+// Answers every modal box that appears while it lives, recording each box's text.
+class ModalAnswerer final {
+public:
+    ModalAnswerer();
+    ~ModalAnswerer();
+    const QStringList &texts() const { return m_texts; }
+    const QStringList &captions() const { return m_captions; }
+
+private:
+    QTimer m_timer;
+    QStringList m_texts;
+    QStringList m_captions;
+};
+
+} // namespace qiming::test
