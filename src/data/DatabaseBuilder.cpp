@@ -150,6 +150,22 @@ void writeTables(Database &db, const Sources &sources, bool upgrading, BuildResu
     result.stamp = sources.stamp;
 }
 
+// All or nothing: a failure rolls back and leaves the message in result.
+bool writeInTransaction(Database &db, const Sources &sources, bool upgrading, BuildResult &result,
+                        const BuildLog &log)
+{
+    try {
+        db.beginTransaction();
+        writeTables(db, sources, upgrading, result, log);
+        db.commit();
+        return true;
+    } catch (const DatabaseError &e) {
+        db.rollback();
+        result.error = e.message();
+        return false;
+    }
+}
+
 } // namespace
 
 QStringList defaultSourceDirs()
@@ -197,15 +213,9 @@ BuildResult buildDatabase(const QString &path, const QStringList &sourceDirs, co
     Database db;
     if (db.create(temp, kDatabasePassword, &result.error) != Database::OpenResult::Ok)
         return result;
-    try {
-        db.beginTransaction();
-        writeTables(db, sources, false, result, log);
-        db.commit();
-    } catch (const DatabaseError &e) {
-        db.rollback();
+    if (!writeInTransaction(db, sources, false, result, log)) {
         db.close();
         QFile::remove(temp);
-        result.error = e.message();
         return result;
     }
     if (!db.close(&result.error)) {
@@ -230,14 +240,8 @@ BuildResult upgradeDatabase(const QString &path, const QStringList &sourceDirs, 
     Database db;
     if (db.open(path, kDatabasePassword, &result.error) != Database::OpenResult::Ok)
         return result;
-    try {
-        db.beginTransaction();
-        writeTables(db, sources, true, result, log);
-        db.commit();
-    } catch (const DatabaseError &e) {
-        db.rollback();
+    if (!writeInTransaction(db, sources, true, result, log)) {
         db.close();
-        result.error = e.message();
         return result;
     }
     result.ok = db.close(&result.error);
