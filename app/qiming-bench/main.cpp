@@ -1,8 +1,9 @@
-// Benchmarks of the engines the program runs on (Google Benchmark).
+// Benchmarks of the engines the program runs on. Ends with one line per headline figure.
 #include "data/Database.h"
 #include "data/DatabaseBuilder.h"
 #include "data/RowSet.h"
 #include "data/SharedDatabase.h"
+#include "numerology/SharedNumerology.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,36 +11,117 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+using namespace qiming;
+
 namespace {
 
-// Loading the character view whole, as the numerology does on first use.
+// Kangxi counts of real characters, repeated to the size asked for.
+std::vector<int> sampleStrokes(size_t count)
+{
+    data::RowSet rows = data::RowSet::load(data::sharedDatabase(), QStringLiteral("select zi from 字典"));
+    std::vector<int> all;
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        const QString zi = rows.value(r, 0);
+        if (zi.size() == 1)
+            if (const int n = numerology::sharedCharacterTables().kangxiCount(zi.at(0)))
+                all.push_back(n);
+    }
+    std::vector<int> out;
+    for (size_t i = 0; !all.empty() && out.size() < count; ++i)
+        out.push_back(all[i % all.size()]);
+    return out;
+}
+
 void BM_LoadCharacterView(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("data.dll"));
-    const auto built = qiming::data::buildDatabase(path, qiming::data::defaultSourceDirs());
-    if (!built.ok) {
-        state.SkipWithError(built.error.toStdString().c_str());
-        return;
-    }
-    qiming::data::Database db;
-    db.open(path, qiming::data::kDatabasePassword);
     for (auto _ : state) {
-        auto rs = qiming::data::RowSet::load(
-            db, QStringLiteral("select 字典.zi,字典.bihua,字典.pinyin,字典.py,五行.wuxing,五行.bihua "
-                               "from 字典 left join 五行 on 字典.zi=五行.zi"));
+        auto rs = data::RowSet::load(
+            data::sharedDatabase(), QStringLiteral("select 字典.zi,字典.bihua,字典.pinyin,字典.py,五行.wuxing,五行.bihua "
+                                                   "from 字典 left join 五行 on 字典.zi=五行.zi"));
         benchmark::DoNotOptimize(rs.rowCount());
     }
 }
 BENCHMARK(BM_LoadCharacterView)->Unit(benchmark::kMillisecond);
+
+// Strokes in, score out: the inner step of every generation run.
+void BM_ScoreFromStrokes(benchmark::State &state)
+{
+    const numerology::ScoreTable &table = numerology::sharedScoreTable();
+    std::mt19937 rng(42);
+    std::uniform_int_distribution<int> strokes(1, 30);
+    std::vector<int> names(3 * 4096);
+    for (int &n : names)
+        n = strokes(rng);
+    size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(table.score(names[i], 0, names[i + 1], names[i + 2], false));
+        i = (i + 3) % names.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ScoreFromStrokes);
+
+// The whole grid of two-character given names for one surname, counting those that reach 90.
+double enumerateSeconds(const std::vector<int> &given)
+{
+    const numerology::ScoreTable &table = numerology::sharedScoreTable();
+    double best = 1e9;
+    for (int run = 0; run < 5; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        long qualifying = 0;
+        for (const int g1 : given)
+            for (const int g2 : given)
+                qualifying += table.score(7, 0, g1, g2, false) >= 90;
+        benchmark::DoNotOptimize(qualifying);
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return best;
+}
+
+double scoresPerSecond()
+{
+    const numerology::ScoreTable &table = numerology::sharedScoreTable();
+    const std::vector<int> strokes = sampleStrokes(4096);
+    constexpr long kNames = 20'000'000;
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        long sum = 0;
+        for (long i = 0; i < kNames; ++i) {
+            const size_t k = size_t(i) & 4095;
+            sum += table.score(strokes[k], 0, strokes[(k * 7 + 1) & 4095], strokes[(k * 13 + 5) & 4095], (i & 1) != 0);
+        }
+        benchmark::DoNotOptimize(sum);
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return double(kNames) / best;
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(data::kDatabaseFileName);
+    const data::BuildResult built = data::buildDatabase(path, data::defaultSourceDirs());
+    QString error;
+    if (!built.ok || data::sharedDatabase().open(path, data::kDatabasePassword, &error) != data::Database::OpenResult::Ok) {
+        std::fprintf(stderr, "qiming-bench: %s\n", qPrintable(built.ok ? error : built.error));
+        return 1;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+
+    std::printf("score_names_per_second %.0f\n", scoresPerSecond());
+    std::printf("enumerate_1000x1000_seconds %.4f\n", enumerateSeconds(sampleStrokes(1000)));
+    data::closeDatabase();
     return 0;
 }

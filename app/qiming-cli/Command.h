@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
+
 namespace qiming::cli {
 
 enum ExitCode { Ok = 0, Failed = 1, BadInput = 2 };
@@ -14,5 +16,8 @@ QTextStream &err();
 
 // args: everything after the subcommand's name (argv[0] included as args[0] for the parser).
 int runDbCommand(const QStringList &args);
+int runScoreCommand(const QStringList &args);
+int runReportCommand(const QStringList &args);
+int runCharCommand(const QStringList &args);
 
 } // namespace qiming::cli

@@ -32,6 +32,14 @@ const char kUsage[] =
     "                      refresh the reference tables, keeping profile and favourites\n"
     "  db status [FILE]    检查数据库是否为最新\n"
     "                      tell whether the database file is current\n"
+    "  score 姓 名 [--gender nan|nv]\n"
+    "                      给名字评分 score a name: 名字 拼音 五行 简体笔画 康熙笔画 五格 评分\n"
+    "  report 姓 名 [--gender nan|nv]\n"
+    "                      名字解析页面（HTML） the analysis report page (HTML)\n"
+    "  char 字              一个字的属性 a character's attributes\n"
+    "\n"
+    "score/report/char 使用工作目录中的 data.dll，或 --db FILE\n"
+    "score/report/char read data.dll in the working directory, or --db FILE\n"
     "\n"
     "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n";
 
@@ -57,6 +65,12 @@ int main(int argc, char *argv[])
     int code;
     if (command == QLatin1String("db")) {
         code = runDbCommand(rest);
+    } else if (command == QLatin1String("score")) {
+        code = runScoreCommand(rest);
+    } else if (command == QLatin1String("report")) {
+        code = runReportCommand(rest);
+    } else if (command == QLatin1String("char")) {
+        code = runCharCommand(rest);
     } else {
         err() << QStringLiteral("未知命令 unknown command: %1\n").arg(command);
         code = BadInput;

@@ -15,6 +15,7 @@ namespace qiming::data {
 namespace {
 
 constexpr int kHashRounds = 20000;
+quint64 g_lastConnectionId = 0;
 
 Database::OpenResult fileStatusToResult(DatabaseFile::Status s)
 {
@@ -117,6 +118,7 @@ Database::OpenResult Database::open(const QString &path, const QString &password
         return result;
     }
     m_path = path;
+    m_connectionId = ++g_lastConnectionId;
     return OpenResult::Ok;
 }
 
@@ -153,6 +155,7 @@ Database::OpenResult Database::create(const QString &path, const QString &passwo
         return result;
     }
     m_path = path;
+    m_connectionId = ++g_lastConnectionId;
     return OpenResult::Ok;
 }
 
@@ -214,6 +217,7 @@ bool Database::close(QString *error)
         ok = m_file.disguise(error);
     m_file.close();
     m_path.clear();
+    m_connectionId = 0;
     return ok;
 }
 

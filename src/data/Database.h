@@ -34,6 +34,9 @@ public:
     bool close(QString *error = nullptr);
 
     bool isOpen() const { return m_db != nullptr; }
+    // Different for every connection ever opened in this process (0 when closed): row sets
+    // kept beyond one connection compare it to know they are stale.
+    quint64 connectionId() const { return m_connectionId; }
     const QString &path() const { return m_path; }
     sqlite3 *handle() const { return m_db; }
 
@@ -67,6 +70,7 @@ private:
     sqlite3 *m_db = nullptr;
     DatabaseFile m_file;
     QString m_path;
+    quint64 m_connectionId = 0;
     std::function<void()> m_beforeClose;
 };
 

@@ -31,9 +31,14 @@ QString fixtureTablesDir()
     return QStringLiteral(QIMING_TEST_FIXTURES "/tables");
 }
 
-void buildFixtureDatabase(const QString &path)
+QString numerologyFixtureDir()
 {
-    const data::BuildResult r = data::buildDatabase(path, {fixtureTablesDir()});
+    return QStringLiteral(QIMING_TEST_FIXTURES "/numerology");
+}
+
+void buildFixtureDatabase(const QString &path, const QString &tablesDir)
+{
+    const data::BuildResult r = data::buildDatabase(path, {tablesDir});
     ASSERT_TRUE(r.ok) << r.error.toStdString();
 }
 

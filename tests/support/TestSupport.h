@@ -28,8 +28,10 @@ private:
 };
 
 QString fixtureTablesDir();
-// Builds the fixture tables into path; fails the test on error.
-void buildFixtureDatabase(const QString &path);
+// Small tables whose levels and counts the numerology tests rely on.
+QString numerologyFixtureDir();
+// Builds fixture tables into path; fails the test on error.
+void buildFixtureDatabase(const QString &path, const QString &tablesDir = fixtureTablesDir());
 
 QByteArray readFileBytes(const QString &path);
 void writeFileBytes(const QString &path, const QByteArray &bytes);

@@ -1,0 +1,157 @@
+// qiming-cli score | report | char: the numerology the program's pages use.
+#include "Command.h"
+
+#include "data/DatabaseError.h"
+#include "data/SharedDatabase.h"
+#include "data/TextNumber.h"
+#include "numerology/NameReport.h"
+#include "numerology/SharedNumerology.h"
+
+#include <QCommandLineParser>
+
+namespace qiming::cli {
+
+namespace {
+
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption db{QStringLiteral("db"),
+                          QStringLiteral("数据库文件 database file (默认 default: 工作目录中的 data.dll in the working directory)"),
+                          QStringLiteral("FILE")};
+    QCommandLineOption gender{QStringLiteral("gender"), QStringLiteral("性别 gender: nan (男, default) | nv (女)"),
+                              QStringLiteral("nan|nv"), QStringLiteral("nan")};
+};
+
+// Parses; on failure or --help returns the exit code to end with.
+std::optional<int> parse(CommandLine &cl, const QStringList &args, bool withGender, const QString &description,
+                         const QStringList &positional, int expected)
+{
+    cl.parser.setApplicationDescription(description);
+    cl.parser.addHelpOption();
+    cl.parser.addOption(cl.db);
+    if (withGender)
+        cl.parser.addOption(cl.gender);
+    for (const QString &p : positional)
+        cl.parser.addPositionalArgument(p, p);
+    if (!cl.parser.parse(args)) {
+        err() << cl.parser.errorText() << '\n';
+        return BadInput;
+    }
+    if (cl.parser.isSet(QStringLiteral("help"))) {
+        out() << cl.parser.helpText();
+        return Ok;
+    }
+    if (cl.parser.positionalArguments().size() != expected) {
+        err() << QStringLiteral("参数个数不对 wrong number of arguments: %1\n").arg(positional.join(QLatin1Char(' ')));
+        return BadInput;
+    }
+    if (withGender) {
+        const QString g = cl.parser.value(cl.gender);
+        if (g != QLatin1String("nan") && g != QLatin1String("nv")) {
+            err() << QStringLiteral("性别只能是 nan 或 nv / gender must be nan or nv: %1\n").arg(g);
+            return BadInput;
+        }
+    }
+    const QString path = cl.parser.isSet(cl.db) ? cl.parser.value(cl.db) : data::kDatabaseFileName;
+    QString error;
+    if (data::sharedDatabase().open(path, data::kDatabasePassword, &error) != data::Database::OpenResult::Ok) {
+        err() << QStringLiteral("无法打开数据库 cannot open the database: %1\n").arg(error);
+        return Failed;
+    }
+    return std::nullopt;
+}
+
+// Each part 1 or 2 characters long and in the dictionary, as the name scoring page takes it.
+std::optional<numerology::ScoredName> scoreArguments(const CommandLine &cl)
+{
+    const QString surname = cl.parser.positionalArguments().at(0);
+    const QString given = cl.parser.positionalArguments().at(1);
+    if (surname.size() > 2 || given.size() > 2) {
+        err() << QStringLiteral("姓和名各一到两个字 surname and given name take one or two characters each\n");
+        return std::nullopt;
+    }
+    auto scored = numerology::scoreTypedName(surname, given, cl.parser.value(cl.gender));
+    if (!scored)
+        err() << QStringLiteral("您的输入有误！ not in the dictionary: %1 %2\n").arg(surname, given);
+    return scored;
+}
+
+template<typename Body>
+int guarded(Body body)
+{
+    try {
+        const int code = body();
+        data::closeDatabase();
+        return code;
+    } catch (const data::DatabaseError &e) {
+        err() << QStringLiteral("数据库错误 database error: %1\n").arg(e.message());
+    } catch (const data::ConversionError &e) {
+        err() << QStringLiteral("数据错误 bad data: %1\n").arg(e.message());
+    }
+    data::closeDatabase();
+    return Failed;
+}
+
+} // namespace
+
+int runScoreCommand(const QStringList &args)
+{
+    CommandLine cl;
+    if (auto code = parse(cl, args, true,
+                          QStringLiteral("给一个名字评分 score a full name\n"
+                                         "输出 prints: 名字 拼音 五行 简体笔画 康熙笔画 五格 评分 (tab-separated)"),
+                          {QStringLiteral("SURNAME"), QStringLiteral("GIVEN")}, 2))
+        return *code;
+    return guarded([&] {
+        const auto scored = scoreArguments(cl);
+        if (!scored)
+            return int(BadInput);
+        out() << QStringList{scored->name, scored->pinyin, scored->elements, scored->simplifiedStrokes,
+                             scored->kangxiStrokes, scored->fiveGrids, scored->score}
+                     .join(QLatin1Char('\t'))
+              << '\n';
+        return int(Ok);
+    });
+}
+
+int runReportCommand(const QStringList &args)
+{
+    CommandLine cl;
+    if (auto code = parse(cl, args, true,
+                          QStringLiteral("名字解析页面（HTML，UTF-8） the analysis report page (HTML, UTF-8)"),
+                          {QStringLiteral("SURNAME"), QStringLiteral("GIVEN")}, 2))
+        return *code;
+    return guarded([&] {
+        const auto scored = scoreArguments(cl);
+        if (!scored)
+            return int(BadInput);
+        out() << numerology::buildNameReport(data::sharedDatabase(), *scored, QStringLiteral("utf-8"));
+        return int(Ok);
+    });
+}
+
+int runCharCommand(const QStringList &args)
+{
+    CommandLine cl;
+    if (auto code = parse(cl, args, false, QStringLiteral("一个字的属性 a character's attributes"),
+                          {QStringLiteral("C")}, 1))
+        return *code;
+    return guarded([&] {
+        const QString ch = cl.parser.positionalArguments().at(0);
+        bool found = false;
+        const numerology::HanziInfo info = ch.size() == 1 ? numerology::lookupHanzi(ch, &found) : numerology::HanziInfo{};
+        if (!found) {
+            err() << QStringLiteral("字典里没有这个字 not in the dictionary: %1\n").arg(ch);
+            return int(BadInput);
+        }
+        out() << "zi\t" << info.zi << '\n'
+              << "pinyin\t" << info.pinyin << '\n'
+              << "plainPinyin\t" << info.plainPinyin << '\n'
+              << "element\t" << info.element << '\n'
+              << "simplifiedStrokes\t" << info.simplifiedStrokes << '\n'
+              << "kangxiStrokes\t" << info.kangxiStrokes << '\n';
+        return int(Ok);
+    });
+}
+
+} // namespace qiming::cli

@@ -1,0 +1,24 @@
+// The analysis report's page: a fixed template filled from the name's texts, N81 and sc.
+#pragma once
+
+#include "numerology/ScoredName.h"
+
+#include <QString>
+
+namespace qiming::data {
+class Database;
+}
+
+namespace qiming::numerology {
+
+// The comment that goes with a score.
+QString scoreComment(int score);
+
+// Runs the six lookups and fills the template. charset names the page's declared encoding
+// (the window shows the text as it is; a file or stdout wants "utf-8").
+// Throws data::ConversionError for a score or grid that is not a number, and
+// data::DatabaseError when a lookup fails.
+QString buildNameReport(data::Database &db, const ScoredName &input,
+                        const QString &charset = QStringLiteral("gb2312"));
+
+} // namespace qiming::numerology

@@ -1,0 +1,112 @@
+#include "numerology/NameScore.h"
+
+#include <cmath>
+
+namespace qiming::numerology {
+
+namespace {
+
+std::function<QString()> &genderSource()
+{
+    // Until a profile exists the program's default baby is a boy.
+    static std::function<QString()> source = [] { return QStringLiteral("nan"); };
+    return source;
+}
+
+int termPoints(LuckTables &tables, int number, bool female)
+{
+    if (female && isLonelyNumber(number))
+        return 50;
+    return luckPoints(tables.luckLevelOf(QString::number(number)));
+}
+
+} // namespace
+
+int luckPoints(const QString &level)
+{
+    if (level == u"大吉")
+        return 100;
+    if (level == u"吉")
+        return 90;
+    if (level == u"半吉")
+        return 80;
+    if (level == u"凶")
+        return 70;
+    if (level == u"大凶")
+        return 60;
+    return 0;
+}
+
+int sancaiPoints(const SancaiVerdict &v)
+{
+    static_assert(sizeof(long double) > sizeof(double), "the points need x87 extended precision");
+    long double start;
+    QChar firstMark, secondMark;
+    long double firstFactor, secondFactor;
+    if (v.jx == u"吉") {
+        start = 100;
+        firstMark = QChar(u'平');
+        firstFactor = 1.0L;
+        secondMark = QChar(u'凶');
+        secondFactor = 0.95L;
+    } else if (v.jx == u"平") {
+        start = 80;
+        firstMark = QChar(u'吉');
+        firstFactor = 1.05L;
+        secondMark = QChar(u'凶');
+        secondFactor = 0.95L;
+    } else if (v.jx == u"凶") {
+        start = 60;
+        firstMark = QChar(u'吉');
+        firstFactor = 1.1L;
+        secondMark = QChar(u'平');
+        secondFactor = 1.05L;
+    } else {
+        return 0;
+    }
+    volatile long double points = start; // kept in memory: every product is rounded to 80 bits
+    for (const QString *sub : {&v.jx1, &v.jx2, &v.jx3}) {
+        if (sub->contains(firstMark))
+            points = std::trunc(points * firstFactor);
+        if (sub->contains(secondMark))
+            points = std::trunc(points * secondFactor);
+    }
+    return int(points);
+}
+
+void setProfileGenderSource(std::function<QString()> source)
+{
+    genderSource() = std::move(source);
+}
+
+QString profileGender()
+{
+    return genderSource()();
+}
+
+QString scoreName(LuckTables &tables, const QString &gender, const FiveGrids &grids)
+{
+    const QString g = gender.isEmpty() ? profileGender() : gender;
+    const bool female = g == u"nv";
+    const int ren = termPoints(tables, grids.ren, female);
+    const int di = termPoints(tables, grids.di, female);
+    const int wai = termPoints(tables, grids.wai, female);
+    const int zong = termPoints(tables, grids.zong, female);
+    const int sancai = sancaiPoints(tables.sancaiVerdictOf(sancaiKeyOf(grids)));
+    return QString::number(weightedScore(ren, di, wai, zong, sancai));
+}
+
+ScoreTable::ScoreTable(LuckTables &tables)
+{
+    for (int n = 0; n < kTableSize; ++n) {
+        const int points = luckPoints(tables.luckLevelOf(QString::number(n)));
+        m_male[size_t(n)] = short(points);
+        m_female[size_t(n)] = short(isLonelyNumber(n) ? 50 : points);
+    }
+    for (int i = 0; i < 125; ++i) {
+        const QString key = QString(kElements.at(i / 25)) + kElements.at(i / 5 % 5) + kElements.at(i % 5);
+        m_sancai[size_t(i)] = short(sancaiPoints(tables.sancaiVerdictOf(key)));
+    }
+}
+
+} // namespace qiming::numerology

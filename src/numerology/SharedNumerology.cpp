@@ -1,0 +1,94 @@
+#include "numerology/SharedNumerology.h"
+
+#include "data/SharedDatabase.h"
+
+#include <memory>
+
+namespace qiming::numerology {
+
+CharacterTables &sharedCharacterTables()
+{
+    static CharacterTables tables(data::sharedDatabase());
+    return tables;
+}
+
+LuckTables &sharedLuckTables()
+{
+    static LuckTables tables(data::sharedDatabase());
+    return tables;
+}
+
+const ScoreTable &sharedScoreTable()
+{
+    static std::unique_ptr<ScoreTable> table;
+    static quint64 connection = 0;
+    const quint64 current = data::sharedDatabase().connectionId();
+    if (!table || (current != 0 && current != connection)) {
+        table = std::make_unique<ScoreTable>(sharedLuckTables());
+        connection = current;
+    }
+    return *table;
+}
+
+HanziInfo lookupHanzi(const QString &ch, bool *found)
+{
+    return sharedCharacterTables().lookupHanzi(ch, found);
+}
+
+bool isAllInDictionary(const QString &text)
+{
+    return sharedCharacterTables().isAllInDictionary(text);
+}
+
+NameAttributes lookupFullName(const QString &name, bool singleSurname, bool singleGiven)
+{
+    return sharedCharacterTables().lookupFullName(name, singleSurname, singleGiven);
+}
+
+QString kangxiStrokesOf(const QString &ch)
+{
+    return sharedCharacterTables().kangxiStrokesOf(ch);
+}
+
+QString randomCommonChar(const QString &gender)
+{
+    return sharedCharacterTables().randomCommonChar(gender);
+}
+
+QString luckLevelOf(const QString &number)
+{
+    return sharedLuckTables().luckLevelOf(number);
+}
+
+SancaiVerdict sancaiVerdictOf(const QString &key)
+{
+    return sharedLuckTables().sancaiVerdictOf(key);
+}
+
+QString scoreName(const QString &gender, const FiveGrids &grids)
+{
+    return scoreName(sharedLuckTables(), gender, grids);
+}
+
+std::optional<ScoredName> scoreTypedName(const QString &surname, const QString &given, const QString &gender)
+{
+    return scoreTypedName(sharedCharacterTables(), sharedLuckTables(), surname, given, gender);
+}
+
+std::optional<ScoredName> scoreTypedName(CharacterTables &chars, LuckTables &luck, const QString &surname,
+                                         const QString &given, const QString &gender)
+{
+    // Both are tested, whatever the first gives.
+    const bool surnameOk = chars.isAllInDictionary(surname);
+    const bool givenOk = chars.isAllInDictionary(given);
+    if (!surnameOk || !givenOk)
+        return std::nullopt;
+    const QString full = surname + given;
+    const NameAttributes a = chars.lookupFullName(full, surname.size() == 1, given.size() == 1);
+    const FiveGrids grids = computeFiveGrids(a.positions[Surname1].kangxiStrokes, a.positions[Surname2].kangxiStrokes,
+                                             a.positions[Given1].kangxiStrokes, a.positions[Given2].kangxiStrokes);
+    return ScoredName{full,         a.pinyin, a.elements, a.simplifiedStrokes, a.kangxiStrokes,
+                      fiveGridsText(grids), scoreName(luck, gender, grids)};
+}
+
+} // namespace qiming::numerology

@@ -1,0 +1,36 @@
+// The numerology over the program's one connection: the tables are loaded on first use
+// and kept, so every page, the command line and the benchmarks share them.
+#pragma once
+
+#include "numerology/CharacterTables.h"
+#include "numerology/FiveGrids.h"
+#include "numerology/LuckTables.h"
+#include "numerology/NameScore.h"
+#include "numerology/ScoredName.h"
+
+#include <optional>
+
+namespace qiming::numerology {
+
+CharacterTables &sharedCharacterTables();
+LuckTables &sharedLuckTables();
+// Built on first use from the current connection's N81 and sc.
+const ScoreTable &sharedScoreTable();
+
+HanziInfo lookupHanzi(const QString &ch, bool *found = nullptr);
+bool isAllInDictionary(const QString &text);
+NameAttributes lookupFullName(const QString &name, bool singleSurname, bool singleGiven);
+QString kangxiStrokesOf(const QString &ch);
+QString randomCommonChar(const QString &gender);
+QString luckLevelOf(const QString &number);
+SancaiVerdict sancaiVerdictOf(const QString &key);
+QString scoreName(const QString &gender, const FiveGrids &grids);
+
+// A typed surname and given name scored for a gender: both must pass the dictionary test,
+// their lengths decide single or compound surname and one- or two-character given name.
+// Empty when the input fails the test.
+std::optional<ScoredName> scoreTypedName(const QString &surname, const QString &given, const QString &gender);
+std::optional<ScoredName> scoreTypedName(CharacterTables &chars, LuckTables &luck, const QString &surname,
+                                         const QString &given, const QString &gender);
+
+} // namespace qiming::numerology
