@@ -94,40 +94,41 @@ int guarded(Body body)
 
 } // namespace
 
-int runScoreCommand(const QStringList &args)
+// score and report: a typed name, then what to print of it.
+template<typename Print>
+int runNameCommand(const QStringList &args, const QString &description, Print print)
 {
     CommandLine cl;
-    if (auto code = parse(cl, args, true,
-                          QStringLiteral("给一个名字评分 score a full name\n"
-                                         "输出 prints: 名字 拼音 五行 简体笔画 康熙笔画 五格 评分 (tab-separated)"),
-                          {QStringLiteral("SURNAME"), QStringLiteral("GIVEN")}, 2))
+    if (auto code = parse(cl, args, true, description, {QStringLiteral("SURNAME"), QStringLiteral("GIVEN")}, 2))
         return *code;
     return guarded([&] {
         const auto scored = scoreArguments(cl);
         if (!scored)
             return int(BadInput);
-        out() << QStringList{scored->name, scored->pinyin, scored->elements, scored->simplifiedStrokes,
-                             scored->kangxiStrokes, scored->fiveGrids, scored->score}
-                     .join(QLatin1Char('\t'))
-              << '\n';
+        print(*scored);
         return int(Ok);
     });
 }
 
+int runScoreCommand(const QStringList &args)
+{
+    return runNameCommand(args,
+                          QStringLiteral("给一个名字评分 score a full name\n"
+                                         "输出 prints: 名字 拼音 五行 简体笔画 康熙笔画 五格 评分 (tab-separated)"),
+                          [](const numerology::ScoredName &s) {
+                              out() << QStringList{s.name, s.pinyin, s.elements, s.simplifiedStrokes,
+                                                   s.kangxiStrokes, s.fiveGrids, s.score}
+                                           .join(QLatin1Char('\t'))
+                                    << '\n';
+                          });
+}
+
 int runReportCommand(const QStringList &args)
 {
-    CommandLine cl;
-    if (auto code = parse(cl, args, true,
-                          QStringLiteral("名字解析页面（HTML，UTF-8） the analysis report page (HTML, UTF-8)"),
-                          {QStringLiteral("SURNAME"), QStringLiteral("GIVEN")}, 2))
-        return *code;
-    return guarded([&] {
-        const auto scored = scoreArguments(cl);
-        if (!scored)
-            return int(BadInput);
-        out() << numerology::buildNameReport(data::sharedDatabase(), *scored, QStringLiteral("utf-8"));
-        return int(Ok);
-    });
+    return runNameCommand(args, QStringLiteral("名字解析页面（HTML，UTF-8） the analysis report page (HTML, UTF-8)"),
+                          [](const numerology::ScoredName &s) {
+                              out() << numerology::buildNameReport(data::sharedDatabase(), s, QStringLiteral("utf-8"));
+                          });
 }
 
 int runCharCommand(const QStringList &args)

@@ -8,26 +8,11 @@ namespace qiming::numerology {
 
 FiveGrids computeFiveGrids(const QString &s1, const QString &s2, const QString &g1, const QString &g2)
 {
-    const auto part = [](const QString &t) { return t.isEmpty() ? 0 : data::parseInteger(t); };
     // An empty surname 1 or given 1 is not a count: it fails like any other non-number.
-    const int a = data::parseInteger(s1);
-    const int b = part(s2);
-    const int c = data::parseInteger(g1);
-    const int d = part(g2);
-    // Present parts are used as they are, zero included; only an empty text is absent.
-    FiveGrids g;
-    const bool hasS2 = !s2.isEmpty();
-    const bool hasG2 = !g2.isEmpty();
-    g.tian = hasS2 ? a + b : a + 1;
-    g.ren = hasS2 ? b + c : a + c;
-    g.di = hasG2 ? c + d : c + 1;
-    g.zong = a + b + c + d;
-    g.wai = g.zong - g.ren;
-    if (!hasS2 || !hasG2)
-        g.wai += 1;
-    if (!hasS2 && !hasG2)
-        g.wai = 2;
-    return g;
+    // Only an empty text makes a part absent.
+    const auto part = [](const QString &t) { return t.isEmpty() ? 0 : data::parseInteger(t); };
+    return computeFiveGrids(data::parseInteger(s1), part(s2), data::parseInteger(g1), part(g2), !s2.isEmpty(),
+                            !g2.isEmpty());
 }
 
 QString fiveGridsText(const FiveGrids &g)

@@ -22,20 +22,25 @@ inline const QString kElements = QStringLiteral("木火土金水");
 // Stroke texts of surname 1, surname 2, given 1, given 2; an empty text is an absent part.
 // Throws data::ConversionError for an empty s1 or g1 or a text that is not an integer.
 FiveGrids computeFiveGrids(const QString &s1, const QString &s2, const QString &g1, const QString &g2);
-// The same on integers, 0 for an absent surname 2 or given 2.
-constexpr FiveGrids computeFiveGrids(int s1, int s2, int g1, int g2)
+// The same on integers; hasS2 and hasG2 say whether surname 2 and given 2 are present.
+constexpr FiveGrids computeFiveGrids(int s1, int s2, int g1, int g2, bool hasS2, bool hasG2)
 {
     FiveGrids g;
-    g.tian = s2 ? s1 + s2 : s1 + 1;
-    g.ren = s2 ? s2 + g1 : s1 + g1;
-    g.di = g2 ? g1 + g2 : g1 + 1;
-    g.zong = s1 + s2 + g1 + g2;
+    g.tian = hasS2 ? s1 + s2 : s1 + 1;
+    g.ren = hasS2 ? s2 + g1 : s1 + g1;
+    g.di = hasG2 ? g1 + g2 : g1 + 1;
+    g.zong = s1 + (hasS2 ? s2 : 0) + g1 + (hasG2 ? g2 : 0);
     g.wai = g.zong - g.ren;
-    if (!s2 || !g2)
+    if (!hasS2 || !hasG2)
         g.wai += 1;
-    if (!s2 && !g2)
+    if (!hasS2 && !hasG2)
         g.wai = 2;
     return g;
+}
+// 0 for an absent surname 2 or given 2 (no character has no strokes).
+constexpr FiveGrids computeFiveGrids(int s1, int s2, int g1, int g2)
+{
+    return computeFiveGrids(s1, s2, g1, g2, s2 != 0, g2 != 0);
 }
 
 // 天-人-地-外-总, e.g. 8-15-22-15-29.

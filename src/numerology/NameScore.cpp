@@ -1,5 +1,6 @@
 #include "numerology/NameScore.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qiming::numerology {
@@ -40,36 +41,26 @@ int luckPoints(const QString &level)
 int sancaiPoints(const SancaiVerdict &v)
 {
     static_assert(sizeof(long double) > sizeof(double), "the points need x87 extended precision");
-    long double start;
-    QChar firstMark, secondMark;
-    long double firstFactor, secondFactor;
-    if (v.jx == u"吉") {
-        start = 100;
-        firstMark = QChar(u'平');
-        firstFactor = 1.0L;
-        secondMark = QChar(u'凶');
-        secondFactor = 0.95L;
-    } else if (v.jx == u"平") {
-        start = 80;
-        firstMark = QChar(u'吉');
-        firstFactor = 1.05L;
-        secondMark = QChar(u'凶');
-        secondFactor = 0.95L;
-    } else if (v.jx == u"凶") {
-        start = 60;
-        firstMark = QChar(u'吉');
-        firstFactor = 1.1L;
-        secondMark = QChar(u'平');
-        secondFactor = 1.05L;
-    } else {
+    struct Rule {
+        const char16_t *jx;
+        int start;
+        char16_t firstMark;
+        long double firstFactor;
+        char16_t secondMark;
+        long double secondFactor;
+    };
+    static const Rule rules[] = {{u"吉", 100, u'平', 1.0L, u'凶', 0.95L},
+                                 {u"平", 80, u'吉', 1.05L, u'凶', 0.95L},
+                                 {u"凶", 60, u'吉', 1.1L, u'平', 1.05L}};
+    const auto rule = std::find_if(std::begin(rules), std::end(rules), [&v](const Rule &r) { return v.jx == QStringView(r.jx); });
+    if (rule == std::end(rules))
         return 0;
-    }
-    volatile long double points = start; // kept in memory: every product is rounded to 80 bits
+    long double points = rule->start;
     for (const QString *sub : {&v.jx1, &v.jx2, &v.jx3}) {
-        if (sub->contains(firstMark))
-            points = std::trunc(points * firstFactor);
-        if (sub->contains(secondMark))
-            points = std::trunc(points * secondFactor);
+        if (sub->contains(QChar(rule->firstMark)))
+            points = std::trunc(points * rule->firstFactor);
+        if (sub->contains(QChar(rule->secondMark)))
+            points = std::trunc(points * rule->secondFactor);
     }
     return int(points);
 }

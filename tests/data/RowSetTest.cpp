@@ -15,12 +15,7 @@ using namespace qiming::test;
 
 class RowSetTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        buildFixtureDatabase(dir.file(QStringLiteral("data.dll")));
-        ASSERT_EQ(db.open(dir.file(QStringLiteral("data.dll")), data::kDatabasePassword),
-                  data::Database::OpenResult::Ok);
-    }
+    void SetUp() override { openFixtureDatabase(db, dir); }
 
     data::EditableRowSet favourites()
     {

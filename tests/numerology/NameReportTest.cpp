@@ -36,11 +36,7 @@ bool hasPlaceholders(const QString &page)
 
 class NameReportTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        buildFixtureDatabase(dir.file(QStringLiteral("data.dll")), numerologyFixtureDir());
-        ASSERT_EQ(db.open(dir.file(QStringLiteral("data.dll")), data::kDatabasePassword), data::Database::OpenResult::Ok);
-    }
+    void SetUp() override { openFixtureDatabase(db, dir, numerologyFixtureDir()); }
     WorkingDir dir;
     data::Database db;
 };

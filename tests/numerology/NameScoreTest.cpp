@@ -77,11 +77,7 @@ TEST(LuckPoints, LevelsAndUnknownTexts)
 
 class ScoreTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        buildFixtureDatabase(dir.file(QStringLiteral("data.dll")), numerologyFixtureDir());
-        ASSERT_EQ(db.open(dir.file(QStringLiteral("data.dll")), data::kDatabasePassword), data::Database::OpenResult::Ok);
-    }
+    void SetUp() override { openFixtureDatabase(db, dir, numerologyFixtureDir()); }
     QString score(const char *gender, const FiveGrids &g) { return scoreName(tables, QString::fromUtf8(gender), g); }
 
     WorkingDir dir;

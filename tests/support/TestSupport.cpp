@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
+#include "data/Database.h"
 #include "data/DatabaseBuilder.h"
+#include "data/SharedDatabase.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -40,6 +42,14 @@ void buildFixtureDatabase(const QString &path, const QString &tablesDir)
 {
     const data::BuildResult r = data::buildDatabase(path, {tablesDir});
     ASSERT_TRUE(r.ok) << r.error.toStdString();
+}
+
+void openFixtureDatabase(data::Database &db, const WorkingDir &dir, const QString &tablesDir)
+{
+    const QString path = dir.file(data::kDatabaseFileName);
+    buildFixtureDatabase(path, tablesDir);
+    QString error;
+    ASSERT_EQ(db.open(path, data::kDatabasePassword, &error), data::Database::OpenResult::Ok) << error.toStdString();
 }
 
 QByteArray readFileBytes(const QString &path)

@@ -12,6 +12,10 @@
 
 class QProcess;
 
+namespace qiming::data {
+class Database;
+}
+
 namespace qiming::test {
 
 // A temporary folder that is also the working directory while it lives.
@@ -32,6 +36,10 @@ QString fixtureTablesDir();
 QString numerologyFixtureDir();
 // Builds fixture tables into path; fails the test on error.
 void buildFixtureDatabase(const QString &path, const QString &tablesDir = fixtureTablesDir());
+
+class WorkingDir;
+// Builds the tables into the folder's data.dll and opens it on db; fails the test on error.
+void openFixtureDatabase(data::Database &db, const WorkingDir &dir, const QString &tablesDir = fixtureTablesDir());
 
 QByteArray readFileBytes(const QString &path);
 void writeFileBytes(const QString &path, const QByteArray &bytes);
