@@ -121,9 +121,17 @@ ModalAnswerer::ModalAnswerer()
 {
     m_timer.setInterval(20);
     QObject::connect(&m_timer, &QTimer::timeout, [this] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+                m_windows << dialog->objectName();
+                if (m_onWindow)
+                    m_onWindow(dialog);
+                dialog->reject();
+            }
             return;
+        }
         m_texts << box->text();
         m_captions << box->windowTitle();
         if (QAbstractButton *b = box->defaultButton() ? static_cast<QAbstractButton *>(box->defaultButton()) : box->buttons().value(0))

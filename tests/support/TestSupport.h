@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QProcess;
@@ -66,18 +67,24 @@ private:
     bool m_ready = false;
 };
 
-// Answers every modal box that appears while it lives, recording each box's text.
+// Answers every modal box that appears while it lives, recording each box's text, and
+// closes any other modal window, recording its name.
 class ModalAnswerer final {
 public:
     ModalAnswerer();
     ~ModalAnswerer();
     const QStringList &texts() const { return m_texts; }
     const QStringList &captions() const { return m_captions; }
+    const QStringList &windows() const { return m_windows; }
+    // Runs once when a modal window that is not a message box appears, before it is closed.
+    void onWindow(std::function<void(QWidget *)> handler) { m_onWindow = std::move(handler); }
 
 private:
     QTimer m_timer;
     QStringList m_texts;
     QStringList m_captions;
+    QStringList m_windows;
+    std::function<void(QWidget *)> m_onWindow;
 };
 
 } // namespace qiming::test

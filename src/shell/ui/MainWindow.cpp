@@ -1,10 +1,23 @@
 #include "shell/ui/MainWindow.h"
 
 #include "data/SharedDatabase.h"
-#include "shell/ui/MessageBoxes.h"
+#include "numerology/NameScore.h"
+#include "numerology/ui/AnalysisWindow.h"
+#include "numerology/ui/NameMeaningWindow.h"
+#include "numerology/ui/NameScoringPage.h"
+#include "shell/BabyProfile.h"
+#include "shell/ui/HomePage.h"
+#include "shell/ui/PlaceholderWindow.h"
+#include "shell/ui/SettingsWindow.h"
+#include "shell/ui/widgets/AppIcons.h"
+#include "shell/ui/widgets/MessageBoxes.h"
+#include "shell/ui/widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
-#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace qiming::shell {
 
@@ -12,26 +25,170 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("SorvaneZ2015.01   --  [ Quellith ] 监制"));
-    setFixedSize(866, 542);
+    setWindowTitle(kMainWindowTitle);
 
     // First, before any other window exists.
     if (!data::openDatabase())
         showWarning(nullptr, kMissingDatabaseMessage);
 
-    auto *placeholder = new QLabel(QStringLiteral("宝宝起名"), this);
-    placeholder->setAlignment(Qt::AlignCenter);
-    setCentralWidget(placeholder);
+    // The score of a name listed without a gender is the profile's.
+    numerology::setProfileGenderSource([] {
+        ensureProfileLoaded();
+        return liveProfile().gender;
+    });
+
+    createWindows();
+    createToolbar();
+    createPages();
+    setFixedClientSize(this, 866, 542);
 }
 
 MainWindow::~MainWindow()
 {
+    numerology::setAnalysisWindow(nullptr);
     data::closeDatabase();
 }
 
 bool MainWindow::isConnected() const
 {
     return data::sharedDatabase().isOpen();
+}
+
+void MainWindow::createWindows()
+{
+    // In the order of the window set; all hidden until asked for.
+    const auto placeholder = [this](const char *name, const char *caption, QSize size, bool resizable = false) {
+        auto *w = new PlaceholderWindow(QString::fromLatin1(name), QString::fromUtf8(caption), size, resizable, this);
+        m_windows.insert(w->objectName(), w);
+    };
+    auto *settings = new SettingsWindow(this);
+    m_windows.insert(settings->objectName(), settings);
+    placeholder("TForm8", "自选列表", {560, 420});
+    placeholder("TForm9", "新华字典", {640, 520});
+    auto *meaning = new numerology::NameMeaningWindow(this);
+    m_windows.insert(meaning->objectName(), meaning);
+    placeholder("TForm16", "人工取名", {760, 560}, true);
+    placeholder("TForm13", "趣味工具", {640, 480});
+    placeholder("TForm14", "星座分析", {640, 520});
+    auto *analysis = new numerology::AnalysisWindow(this);
+    m_windows.insert(analysis->objectName(), analysis);
+    numerology::setAnalysisWindow(analysis);
+    placeholder("TForm4", "超级吉祥筛选", {720, 520});
+    placeholder("TForm3", "常用字表", {320, 240});
+    placeholder("TForm6", "超吉筛选", {720, 520});
+}
+
+void MainWindow::createToolbar()
+{
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setFixedHeight(47 + 8);
+    bar->setIconSize(QSize(24, 24));
+    bar->setStyleSheet(QStringLiteral("QToolButton { color: #1d4fb8; }"));
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    struct Tool {
+        const char *name;
+        const char *caption;
+        const char *sign;
+        QColor colour;
+        std::function<void()> action;
+    };
+    const Tool tools[] = {
+        {"ToolButton1", "模式选择", "首", QColor(0xd9, 0x4f, 0x3d), [this] { showPage(QStringLiteral("TabSheet11")); }},
+        {"ToolButton7", "设置信息", "设", QColor(0x4f, 0x7f, 0xc9), [this] { showModal(QStringLiteral("TForm7")); }},
+        {"ToolButton8", "生辰八字", "八", QColor(0xc7, 0x8a, 0x1c), [this] { showPage(QStringLiteral("TabSheet13")); }},
+        {"ToolButton2", "名字分析", "析", QColor(0x3d, 0x8f, 0x5a), [this] { showPage(QStringLiteral("TabSheet12")); }},
+        {"ToolButton4", "自选列表", "★", QColor(0xe0, 0x8a, 0x1e), [this] { showModal(QStringLiteral("TForm8")); }},
+        {"ToolButton3", "新华字典", "典", QColor(0x8e, 0x4a, 0x2c), [this] { showModal(QStringLiteral("TForm9")); }},
+        {"ToolButton5", "趣味工具", "趣", QColor(0x6b, 0x55, 0xb8), [this] { showModal(QStringLiteral("TForm13")); }},
+    };
+    for (const Tool &t : tools) {
+        auto *b = new QToolButton(bar);
+        b->setObjectName(QString::fromLatin1(t.name));
+        b->setText(QString::fromUtf8(t.caption));
+        b->setIcon(tileIcon(QString::fromUtf8(t.sign), t.colour));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setFixedSize(67, 47);
+        bar->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, action = t.action] { runGuarded(this, action); });
+    }
+}
+
+void MainWindow::createPages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->tabBar()->hide(); // pages change only through the toolbar and the home page
+    m_pages->setDocumentMode(true);
+    setCentralWidget(m_pages);
+
+    auto *home = new HomePage(m_pages);
+    addPage(QStringLiteral("TabSheet11"), QStringLiteral("首页"), home);
+    const char *modePages[][2] = {{"TabSheet6", "经典模式"}, {"TabSheet1", "高分模式"}, {"TabSheet3", "自定义模式"},
+                                  {"TabSheet4", "诗词模式"}, {"TabSheet5", "诗词模式2"}, {"TabSheet2", "取英文名"},
+                                  {"TabSheet10", "取小名"}};
+    for (const auto &[name, caption] : modePages)
+        addPage(QString::fromLatin1(name), QString::fromUtf8(caption),
+                makePlaceholderPage(QString::fromUtf8(caption), m_pages));
+    auto *meaning = static_cast<numerology::NameMeaningWindow *>(window(QStringLiteral("TForm15")));
+    addPage(QStringLiteral("TabSheet12"), QStringLiteral("名字评分"), new numerology::NameScoringPage(meaning, m_pages));
+    addPage(QStringLiteral("TabSheet13"), QStringLiteral("生辰八字"),
+            makePlaceholderPage(QStringLiteral("生辰八字"), m_pages));
+    m_pages->setCurrentWidget(page(QStringLiteral("TabSheet11")));
+
+    const char *targets[] = {"TabSheet1", "TabSheet6", "TabSheet4", "TabSheet2", "TabSheet10", "TabSheet3"};
+    for (int i = 0; i < 6; ++i)
+        connect(home->modeButton(i), &QToolButton::clicked, this,
+                [this, target = QString::fromLatin1(targets[i])] { runGuarded(this, [&] { showPage(target); }); });
+
+    // The birth chart always starts from the stored profile.
+    setPageAction(QStringLiteral("TabSheet13"), [] { reloadProfile(); });
+}
+
+void MainWindow::addPage(const QString &name, const QString &caption, QWidget *content)
+{
+    content->setObjectName(name);
+    m_pages->addTab(content, caption);
+    m_pageByName.insert(name, content);
+}
+
+void MainWindow::showPage(const QString &name)
+{
+    QWidget *target = page(name);
+    if (!target || m_pages->currentWidget() == target)
+        return;
+    m_pages->setCurrentWidget(target);
+    if (const auto action = m_pageActions.value(name))
+        action();
+}
+
+QString MainWindow::currentPageName() const
+{
+    return m_pages->currentWidget() ? m_pages->currentWidget()->objectName() : QString();
+}
+
+QWidget *MainWindow::page(const QString &name) const
+{
+    return m_pageByName.value(name);
+}
+
+void MainWindow::setPageAction(const QString &name, std::function<void()> action)
+{
+    m_pageActions.insert(name, std::move(action));
+}
+
+QWidget *MainWindow::window(const QString &name) const
+{
+    return m_windows.value(name);
+}
+
+void MainWindow::showModal(const QString &name)
+{
+    if (auto *dialog = qobject_cast<QDialog *>(window(name)))
+        dialog->exec();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,0 +1,101 @@
+#include "numerology/ui/AnalysisWindow.h"
+
+#include "data/SharedDatabase.h"
+#include "numerology/NameReport.h"
+#include "shell/ui/widgets/HtmlView.h"
+#include "shell/ui/widgets/MessageBoxes.h"
+#include "shell/ui/widgets/WindowPlacement.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace qiming::numerology {
+
+namespace {
+AnalysisWindow *g_window = nullptr;
+}
+
+AnalysisWindow::AnalysisWindow(QWidget *home)
+    : QDialog(home)
+    , m_home(home)
+{
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral("名字解析"));
+    shell::setFixedClientSize(this, 800, 640);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    auto *strip = new QHBoxLayout;
+    m_print = new QPushButton(QStringLiteral("打印"), this);
+    m_print->setObjectName(QStringLiteral("Button1"));
+    m_print->setEnabled(false); // nothing to print before the first report
+    strip->addWidget(m_print);
+    strip->addStretch();
+    layout->addLayout(strip);
+    m_viewArea = new QWidget(this);
+    m_viewArea->setObjectName(QStringLiteral("Panel1"));
+    layout->addWidget(m_viewArea, 1);
+
+    connect(m_print, &QPushButton::clicked, this, [this] { shell::printPage(view()); });
+}
+
+QTextBrowser *AnalysisWindow::view() const
+{
+    return shell::currentHtmlView(m_viewArea);
+}
+
+void AnalysisWindow::placeOverActiveModal()
+{
+    // Qt blocks every window but a modal one and its children: a report asked for from a
+    // modal window becomes that window's child so that it can be read, scrolled and printed.
+    QWidget *modal = QApplication::activeModalWidget();
+    QWidget *owner = modal && modal != this ? modal : m_home;
+    if (parentWidget() != owner) {
+        const bool wasVisible = isVisible();
+        setParent(owner, windowFlags());
+        m_placed = false;
+        if (wasVisible)
+            hide();
+    }
+}
+
+void AnalysisWindow::showReport(const ScoredName &name)
+{
+    if (name.name.isEmpty())
+        return;
+    const QString page = buildNameReport(data::sharedDatabase(), name);
+    placeOverActiveModal();
+    if (!isVisible()) {
+        show();
+        if (!m_placed) {
+            shell::centerOnScreen(this);
+            m_placed = true;
+        }
+    }
+    shell::showHtmlPage(m_viewArea, page);
+    m_print->setEnabled(true);
+    raise();
+    activateWindow();
+}
+
+void setAnalysisWindow(AnalysisWindow *window)
+{
+    g_window = window;
+}
+
+AnalysisWindow *analysisWindow()
+{
+    return g_window;
+}
+
+void showNameReport(const ScoredName &name)
+{
+    if (!g_window || name.name.isEmpty())
+        return;
+    shell::runGuarded(QApplication::activeWindow(), [&] { g_window->showReport(name); });
+}
+
+} // namespace qiming::numerology

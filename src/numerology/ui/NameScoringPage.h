@@ -1,0 +1,39 @@
+// The page "名字评分": any typed name scored and analysed, and its characters looked up.
+// It works only from what is typed on it, never from the baby profile.
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace qiming::numerology {
+
+class NameMeaningWindow;
+
+class NameScoringPage final : public QWidget {
+    Q_OBJECT
+public:
+    NameScoringPage(NameMeaningWindow *meaningWindow, QWidget *parent = nullptr);
+
+    void scoreEnteredName();
+    void lookupNameMeaning();
+
+    QString genderCode() const { return m_genderCode; }
+    QPushButton *surnameOriginButton() const { return m_origin; }
+
+private:
+    NameMeaningWindow *m_meaningWindow;
+    QComboBox *m_gender;
+    QString m_genderCode = QStringLiteral("nan");
+    QLineEdit *m_surname;
+    QLineEdit *m_given;
+    QPushButton *m_score;
+    QPushButton *m_origin;
+    QPushButton *m_lookup;
+    QString m_firstMeaning;
+    QString m_secondMeaning;
+};
+
+} // namespace qiming::numerology

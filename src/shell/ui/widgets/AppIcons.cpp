@@ -1,0 +1,49 @@
+#include "shell/ui/widgets/AppIcons.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace qiming::shell {
+
+namespace {
+
+QPixmap drawTile(const QString &sign, const QColor &colour, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF tile(size * 0.04, size * 0.04, size * 0.92, size * 0.92);
+    QLinearGradient gradient(tile.topLeft(), tile.bottomLeft());
+    gradient.setColorAt(0, colour.lighter(135));
+    gradient.setColorAt(1, colour.darker(115));
+    QPainterPath path;
+    path.addRoundedRect(tile, size * 0.22, size * 0.22);
+    p.fillPath(path, gradient);
+    p.setPen(QPen(colour.darker(140), size / 24.0));
+    p.drawPath(path);
+
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setBold(true);
+    font.setPixelSize(int(size * (sign.size() > 1 ? 0.42 : 0.6)));
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(tile, Qt::AlignCenter, sign);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon tileIcon(const QString &sign, const QColor &colour)
+{
+    QIcon icon;
+    for (int size : {24, 48, 96})
+        icon.addPixmap(drawTile(sign, colour, size));
+    return icon;
+}
+
+} // namespace qiming::shell

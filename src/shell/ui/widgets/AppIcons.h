@@ -1,0 +1,13 @@
+// The program's pictures, drawn by the program itself: a coloured tile with a sign on it.
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QString>
+
+namespace qiming::shell {
+
+// A square tile of the colour with the sign (one or two characters) in white.
+QIcon tileIcon(const QString &sign, const QColor &colour);
+
+} // namespace qiming::shell

@@ -1,0 +1,91 @@
+#include "shell/ui/widgets/HtmlView.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace qiming::shell {
+
+namespace {
+
+const QString kViewName = QStringLiteral("htmlView");
+
+// A view that never fetches anything: pages carry all they show.
+class OfflineBrowser final : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int, const QUrl &) override { return {}; }
+};
+
+} // namespace
+
+QTextBrowser *currentHtmlView(QWidget *container)
+{
+    return container->findChild<QTextBrowser *>(kViewName, Qt::FindDirectChildrenOnly);
+}
+
+QTextBrowser *showHtmlPage(QWidget *container, const QString &text)
+{
+    if (QTextBrowser *old = currentHtmlView(container)) {
+        old->setObjectName(QString());
+        old->hide();
+        old->deleteLater();
+    }
+    auto *layout = qobject_cast<QVBoxLayout *>(container->layout());
+    if (!layout) {
+        layout = new QVBoxLayout(container);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    auto *view = new OfflineBrowser(container);
+    view->setObjectName(kViewName);
+    view->resize(600, 500);
+    view->setOpenLinks(false);
+    view->setOpenExternalLinks(false);
+    layout->addWidget(view);
+    view->raise();
+    view->setHtml(text);
+    view->show();
+    return view;
+}
+
+bool printPage(QTextBrowser *view)
+{
+    if (!view)
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, view->window());
+    dialog.setWindowTitle(QStringLiteral("打印"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+
+    // Lay the page out at 96 dpi, the sizes its px values mean, and scale the painter up to
+    // the printer's resolution; drawn at printer resolution directly the text is specks.
+    std::unique_ptr<QTextDocument> doc(view->document()->clone());
+    const QRectF page = printer.pageRect(QPrinter::Inch);
+    const double scale = printer.resolution() / 96.0;
+    const QSizeF pageSize(page.width() * 96.0, page.height() * 96.0);
+    doc->setPageSize(pageSize);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    painter.scale(scale, scale);
+    const int pages = doc->pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            printer.newPage();
+        painter.save();
+        painter.translate(0, -i * pageSize.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, i * pageSize.height(), pageSize.width(), pageSize.height());
+        painter.setClipRect(context.clip);
+        doc->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+} // namespace qiming::shell

@@ -1,0 +1,56 @@
+// A running main window over small fixture tables, in a folder of its own.
+#pragma once
+
+#include "TestSupport.h"
+
+#include "data/Database.h"
+#include "data/SharedDatabase.h"
+#include "shell/BabyProfile.h"
+#include "shell/ui/MainWindow.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace qiming::test {
+
+class ShellFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        shell::resetProfileForTests();
+        buildFixtureDatabase(dir.file(data::kDatabaseFileName), numerologyFixtureDir());
+    }
+    void TearDown() override
+    {
+        window.reset();
+        shell::resetProfileForTests();
+    }
+    // Changes the stored rows before the program starts.
+    void beforeStart(const std::function<void(data::Database &)> &change)
+    {
+        data::Database db;
+        ASSERT_EQ(db.open(dir.file(data::kDatabaseFileName), data::kDatabasePassword), data::Database::OpenResult::Ok);
+        change(db);
+    }
+    shell::MainWindow &start()
+    {
+        window = std::make_unique<shell::MainWindow>();
+        window->show();
+        QApplication::processEvents();
+        return *window;
+    }
+    template<typename T>
+    T *child(QWidget *parent, const char *name)
+    {
+        T *w = parent->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    WorkingDir dir;
+    std::unique_ptr<shell::MainWindow> window;
+};
+
+} // namespace qiming::test
