@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -149,4 +150,21 @@ TEST_F(NameScoringTest, AReportAskedForFromAModalWindowIsUsableOverIt)
     // Without a modal window it belongs to the main window again.
     numerology::showNameReport({QStringLiteral("王小明"), {}, {}, {}, {}, QStringLiteral("5-7-11-9-15"), QStringLiteral("92")});
     EXPECT_EQ(analysis()->parentWidget(), window.get());
+}
+
+TEST_F(NameScoringTest, AReportPrintsToPdfAtReadableSize)
+{
+    start();
+    type(QStringLiteral("王"), QStringLiteral("小明"));
+    scoringPage()->scoreEnteredName();
+    ASSERT_NE(analysis()->view(), nullptr);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.file(QStringLiteral("report.pdf")));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_TRUE(shell::printDocument(*analysis()->view()->document(), printer));
+    const QByteArray pdf = readFileBytes(dir.file(QStringLiteral("report.pdf")));
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    // The report fills about three A4 pages at its own sizes; specks would fit on one.
+    EXPECT_GE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
 }

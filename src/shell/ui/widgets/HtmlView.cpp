@@ -61,10 +61,12 @@ bool printPage(QTextBrowser *view)
     dialog.setWindowTitle(QStringLiteral("打印"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    return printDocument(*view->document(), printer);
+}
 
-    // Lay the page out at 96 dpi, the sizes its px values mean, and scale the painter up to
-    // the printer's resolution; drawn at printer resolution directly the text is specks.
-    std::unique_ptr<QTextDocument> doc(view->document()->clone());
+bool printDocument(const QTextDocument &document, QPrinter &printer)
+{
+    std::unique_ptr<QTextDocument> doc(document.clone());
     const QRectF page = printer.pageRect(QPrinter::Inch);
     const double scale = printer.resolution() / 96.0;
     const QSizeF pageSize(page.width() * 96.0, page.height() * 96.0);

@@ -3,7 +3,9 @@
 
 #include <QString>
 
+class QPrinter;
 class QTextBrowser;
+class QTextDocument;
 class QWidget;
 
 namespace qiming::shell {
@@ -13,7 +15,11 @@ namespace qiming::shell {
 QTextBrowser *showHtmlPage(QWidget *container, const QString &text);
 // The container's current view, or null.
 QTextBrowser *currentHtmlView(QWidget *container);
-// The platform's print dialog, then the page at its 96-dpi sizes. False when cancelled.
+// The platform's print dialog (which offers a PDF file too), then printDocument.
+// False when cancelled.
 bool printPage(QTextBrowser *view);
+// Lays the page out at 96 dpi, the sizes its px values mean, and scales the painter up to
+// the printer's resolution; drawn at printer resolution directly the text would be specks.
+bool printDocument(const QTextDocument &document, QPrinter &printer);
 
 } // namespace qiming::shell
