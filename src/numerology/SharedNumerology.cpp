@@ -75,6 +75,21 @@ std::optional<ScoredName> scoreTypedName(const QString &surname, const QString &
     return scoreTypedName(sharedCharacterTables(), sharedLuckTables(), surname, given, gender);
 }
 
+ScoredName scoreFullName(CharacterTables &chars, LuckTables &luck, const QString &fullName, bool singleSurname,
+                         bool singleGiven, const QString &gender)
+{
+    const NameAttributes a = chars.lookupFullName(fullName, singleSurname, singleGiven);
+    const FiveGrids grids = computeFiveGrids(a.positions[Surname1].kangxiStrokes, a.positions[Surname2].kangxiStrokes,
+                                             a.positions[Given1].kangxiStrokes, a.positions[Given2].kangxiStrokes);
+    return ScoredName{fullName,         a.pinyin, a.elements, a.simplifiedStrokes, a.kangxiStrokes,
+                      fiveGridsText(grids), scoreName(luck, gender, grids)};
+}
+
+ScoredName scoreFullName(const QString &fullName, bool singleSurname, bool singleGiven, const QString &gender)
+{
+    return scoreFullName(sharedCharacterTables(), sharedLuckTables(), fullName, singleSurname, singleGiven, gender);
+}
+
 std::optional<ScoredName> scoreTypedName(CharacterTables &chars, LuckTables &luck, const QString &surname,
                                          const QString &given, const QString &gender)
 {
@@ -83,12 +98,7 @@ std::optional<ScoredName> scoreTypedName(CharacterTables &chars, LuckTables &luc
     const bool givenOk = chars.isAllInDictionary(given);
     if (!surnameOk || !givenOk)
         return std::nullopt;
-    const QString full = surname + given;
-    const NameAttributes a = chars.lookupFullName(full, surname.size() == 1, given.size() == 1);
-    const FiveGrids grids = computeFiveGrids(a.positions[Surname1].kangxiStrokes, a.positions[Surname2].kangxiStrokes,
-                                             a.positions[Given1].kangxiStrokes, a.positions[Given2].kangxiStrokes);
-    return ScoredName{full,         a.pinyin, a.elements, a.simplifiedStrokes, a.kangxiStrokes,
-                      fiveGridsText(grids), scoreName(luck, gender, grids)};
+    return scoreFullName(chars, luck, surname + given, surname.size() == 1, given.size() == 1, gender);
 }
 
 } // namespace qiming::numerology

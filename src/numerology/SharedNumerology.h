@@ -26,6 +26,12 @@ QString luckLevelOf(const QString &number);
 SancaiVerdict sancaiVerdictOf(const QString &key);
 QString scoreName(const QString &gender, const FiveGrids &grids);
 
+// A full name split by the flags (not by its length), its texts, grids and score for a gender
+// (empty: the profile's). The candidate lists' and the favourites' rows are made this way.
+ScoredName scoreFullName(CharacterTables &chars, LuckTables &luck, const QString &fullName, bool singleSurname,
+                         bool singleGiven, const QString &gender);
+ScoredName scoreFullName(const QString &fullName, bool singleSurname, bool singleGiven, const QString &gender);
+
 // A typed surname and given name scored for a gender: both must pass the dictionary test,
 // their lengths decide single or compound surname and one- or two-character given name.
 // Empty when the input fails the test.

@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         shell::resetProfileForTests();
-        buildFixtureDatabase(dir.file(data::kDatabaseFileName), numerologyFixtureDir());
+        buildFixtureDatabase(dir.file(data::kDatabaseFileName), tables);
     }
     void TearDown() override
     {
@@ -49,6 +49,7 @@ protected:
         return w;
     }
 
+    QString tables = numerologyFixtureDir();
     WorkingDir dir;
     std::unique_ptr<shell::MainWindow> window;
 };

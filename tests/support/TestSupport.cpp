@@ -38,6 +38,11 @@ QString numerologyFixtureDir()
     return QStringLiteral(QIMING_TEST_FIXTURES "/numerology");
 }
 
+QString generationFixtureDir()
+{
+    return QStringLiteral(QIMING_TEST_FIXTURES "/generation");
+}
+
 void buildFixtureDatabase(const QString &path, const QString &tablesDir)
 {
     const data::BuildResult r = data::buildDatabase(path, {tablesDir});
@@ -134,7 +139,12 @@ ModalAnswerer::ModalAnswerer()
         }
         m_texts << box->text();
         m_captions << box->windowTitle();
-        if (QAbstractButton *b = box->defaultButton() ? static_cast<QAbstractButton *>(box->defaultButton()) : box->buttons().value(0))
+        QAbstractButton *b = box->defaultButton() ? static_cast<QAbstractButton *>(box->defaultButton()) : box->buttons().value(0);
+        if (m_reject)
+            for (QAbstractButton *candidate : box->buttons())
+                if (box->buttonRole(candidate) == QMessageBox::RejectRole)
+                    b = candidate;
+        if (b)
             b->click();
         else
             box->reject();

@@ -35,6 +35,8 @@ private:
 QString fixtureTablesDir();
 // Small tables whose levels and counts the numerology tests rely on.
 QString numerologyFixtureDir();
+// Small tables whose common characters give the high-score examples exactly.
+QString generationFixtureDir();
 // Builds fixture tables into path; fails the test on error.
 void buildFixtureDatabase(const QString &path, const QString &tablesDir = fixtureTablesDir());
 
@@ -78,6 +80,8 @@ public:
     const QStringList &windows() const { return m_windows; }
     // Runs once when a modal window that is not a message box appears, before it is closed.
     void onWindow(std::function<void(QWidget *)> handler) { m_onWindow = std::move(handler); }
+    // Questions are answered with their reject button (Cancel) instead of OK.
+    void rejectQuestions(bool reject) { m_reject = reject; }
 
 private:
     QTimer m_timer;
@@ -85,6 +89,7 @@ private:
     QStringList m_captions;
     QStringList m_windows;
     std::function<void(QWidget *)> m_onWindow;
+    bool m_reject = false;
 };
 
 } // namespace qiming::test

@@ -1,16 +1,20 @@
 #include "shell/ui/MainWindow.h"
 
 #include "data/SharedDatabase.h"
+#include "generation/CandidateListModel.h"
+#include "generation/ui/HighScorePage.h"
 #include "numerology/NameScore.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameMeaningWindow.h"
 #include "numerology/ui/NameScoringPage.h"
+#include "review/ui/FavouritesWindow.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/HomePage.h"
 #include "shell/ui/PlaceholderWindow.h"
 #include "shell/ui/SettingsWindow.h"
 #include "shell/ui/widgets/AppIcons.h"
 #include "shell/ui/widgets/MessageBoxes.h"
+#include "shell/ui/widgets/WindowDirectory.h"
 #include "shell/ui/widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -46,6 +50,8 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     numerology::setAnalysisWindow(nullptr);
+    for (const QString &name : {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6")})
+        registerWindowOpener(name, {});
     data::closeDatabase();
 }
 
@@ -63,7 +69,8 @@ void MainWindow::createWindows()
     };
     auto *settings = new SettingsWindow(this);
     m_windows.insert(settings->objectName(), settings);
-    placeholder("TForm8", "自选列表", {560, 420});
+    auto *favourites = new review::FavouritesWindow(this);
+    m_windows.insert(favourites->objectName(), favourites);
     placeholder("TForm9", "新华字典", {640, 520});
     auto *meaning = new numerology::NameMeaningWindow(this);
     m_windows.insert(meaning->objectName(), meaning);
@@ -76,6 +83,10 @@ void MainWindow::createWindows()
     placeholder("TForm4", "超级吉祥筛选", {720, 520});
     placeholder("TForm3", "常用字表", {320, 240});
     placeholder("TForm6", "超吉筛选", {720, 520});
+
+    // Lists and filters of other parts open these by name.
+    for (const QString &name : {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6")})
+        registerWindowOpener(name, [this, name] { showModal(name); });
 }
 
 void MainWindow::createToolbar()
@@ -127,9 +138,12 @@ void MainWindow::createPages()
 
     auto *home = new HomePage(m_pages);
     addPage(QStringLiteral("TabSheet11"), QStringLiteral("首页"), home);
-    const char *modePages[][2] = {{"TabSheet6", "经典模式"}, {"TabSheet1", "高分模式"}, {"TabSheet3", "自定义模式"},
-                                  {"TabSheet4", "诗词模式"}, {"TabSheet5", "诗词模式2"}, {"TabSheet2", "取英文名"},
-                                  {"TabSheet10", "取小名"}};
+    addPage(QStringLiteral("TabSheet6"), QStringLiteral("经典模式"), makePlaceholderPage(QStringLiteral("经典模式"), m_pages));
+    auto *highScore = new generation::HighScorePage(m_pages);
+    addPage(QStringLiteral("TabSheet1"), QStringLiteral("高分模式"), highScore);
+    setPageAction(QStringLiteral("TabSheet1"), [highScore] { highScore->list()->writeCandidateHeader(); });
+    const char *modePages[][2] = {{"TabSheet3", "自定义模式"}, {"TabSheet4", "诗词模式"}, {"TabSheet5", "诗词模式2"},
+                                  {"TabSheet2", "取英文名"}, {"TabSheet10", "取小名"}};
     for (const auto &[name, caption] : modePages)
         addPage(QString::fromLatin1(name), QString::fromUtf8(caption),
                 makePlaceholderPage(QString::fromUtf8(caption), m_pages));

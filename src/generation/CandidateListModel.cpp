@@ -1,0 +1,124 @@
+#include "generation/CandidateListModel.h"
+
+#include <QSaveFile>
+#include <QStringEncoder>
+
+#include <array>
+
+namespace qiming::generation {
+
+CandidateListModel::CandidateListModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+int CandidateListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int CandidateListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CandidateListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || size_t(index.row()) >= m_rows.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_rows[size_t(index.row())].cell(index.column());
+    if (role == Qt::TextAlignmentRole && (index.column() == Serial || index.column() == Score))
+        return int(Qt::AlignCenter);
+    return {};
+}
+
+QVariant CandidateListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return m_hasHeader ? candidateHeader().value(section) : QString();
+}
+
+void CandidateListModel::writeCandidateHeader()
+{
+    m_hasHeader = true;
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+void CandidateListModel::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void CandidateListModel::appendCandidates(std::vector<numerology::ScoredName> &&names)
+{
+    if (names.empty())
+        return;
+    const int first = int(m_rows.size());
+    beginInsertRows({}, first, first + int(names.size()) - 1);
+    m_rows.reserve(m_rows.size() + names.size());
+    for (auto &n : names)
+        m_rows.push_back({QString::number(m_rows.size() + 1), std::move(n)});
+    endInsertRows();
+}
+
+void CandidateListModel::sortByScore()
+{
+    // One group per score, filled top to bottom: equal scores keep their order.
+    std::array<std::vector<size_t>, 101> groups;
+    for (size_t r = 0; r < m_rows.size(); ++r) {
+        bool ok = false;
+        const int score = m_rows[r].scored.score.toInt(&ok);
+        if (ok && score >= 0 && score <= 100)
+            groups[size_t(score)].push_back(r);
+    }
+    std::vector<NameCandidate> sorted;
+    sorted.reserve(m_rows.size());
+    for (int score = 100; score >= 0; --score)
+        for (size_t r : groups[size_t(score)])
+            sorted.push_back(m_rows[r]);
+    std::copy(sorted.begin(), sorted.end(), m_rows.begin());
+    // Numbered again down to the first row without a name.
+    for (size_t r = 0; r < m_rows.size() && !m_rows[r].scored.name.isEmpty(); ++r)
+        m_rows[r].serial = QString::number(r + 1);
+    if (!m_rows.empty())
+        emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, ColumnCount - 1));
+}
+
+QByteArray exportText(const CandidateListModel &list)
+{
+    QString text;
+    const auto line = [&text](const auto &cellOf) {
+        for (int c = 0; c < ColumnCount; ++c)
+            text += cellOf(c) + QLatin1Char('|');
+        text += QLatin1String("\r\n");
+    };
+    if (list.hasHeader())
+        line([](int c) { return candidateHeader().at(c); });
+    if (list.size() == 0)
+        line([](int) { return QString(); });
+    for (int r = 0; r < list.size(); ++r)
+        line([&](int c) { return list.candidate(r).cell(c); });
+    QStringEncoder encoder("GB18030");
+    return encoder.encode(text);
+}
+
+bool exportList(const CandidateListModel &list, const QString &path, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
+        return false;
+    }
+    file.write(exportText(list));
+    if (!file.commit()) {
+        *error = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace qiming::generation

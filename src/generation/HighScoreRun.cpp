@@ -1,0 +1,212 @@
+#include "generation/HighScoreRun.h"
+
+#include "data/DatabaseError.h"
+#include "data/LazyRowSet.h"
+#include "data/TextNumber.h"
+#include "numerology/CharacterTables.h"
+#include "numerology/NameScore.h"
+#include "numerology/SharedNumerology.h"
+
+#include <QElapsedTimer>
+
+namespace qiming::generation {
+
+namespace {
+
+constexpr int kMinimumSteps = 55;
+
+int countOf(numerology::CharacterTables &chars, const QString &ch)
+{
+    bool ok = false;
+    const int n = chars.kangxiStrokesOf(ch).toInt(&ok);
+    return ok ? n : 0;
+}
+
+} // namespace
+
+HighScoreRun::HighScoreRun(CandidateListModel *list, numerology::CharacterTables &chars,
+                           numerology::LuckTables &luck, QObject *parent)
+    : QObject(parent)
+    , m_list(list)
+    , m_chars(chars)
+    , m_luck(luck)
+{
+    m_timer.setInterval(1);
+    connect(&m_timer, &QTimer::timeout, this, &HighScoreRun::tick);
+}
+
+HighScoreRun::~HighScoreRun() = default;
+
+QStringList HighScoreRun::prepare(const HighScoreSetup &setup)
+{
+    // A run still going would tick on under the set-up's messages.
+    m_timer.stop();
+    m_finished = true;
+
+    m_fixedFirst = setup.fixedChar.isEmpty() || setup.fixedPosition != 1 ? QString() : setup.fixedChar;
+    m_fixedSecond = setup.fixedChar.isEmpty() || setup.fixedPosition != 2 ? QString() : setup.fixedChar;
+    m_oneCharName = setup.givenNameLength == 1;
+
+    // L: column zi of the gender's common characters joined with 五行.
+    const bool girl = setup.gender == QLatin1String("nv");
+    m_letters.clear();
+    m_counts.clear();
+    if (m_oneCharName && !m_fixedFirst.isEmpty()) {
+        m_letters.push_back(m_fixedFirst);
+    } else {
+        const QString query = girl ? QStringLiteral("select * from 女常用字 left join 五行 on 女常用字.字=五行.zi")
+                                   : QStringLiteral("select * from 男常用字 left join 五行 on 男常用字.字=五行.zi");
+        const data::RowSet rows = data::RowSet::load(m_luck.database(), query);
+        const int zi = rows.columnIndex(QStringLiteral("zi"));
+        for (int r = 0; r < rows.rowCount(); ++r)
+            m_letters.push_back(rows.value(r, zi));
+    }
+    for (const QString &ch : m_letters)
+        m_counts.push_back(countOf(m_chars, ch));
+    const qint64 n = qint64(m_letters.size());
+
+    m_list->clear();
+    m_s1 = setup.surname.left(1);
+    m_s2 = setup.surname.size() == 1 ? QString() : setup.surname.mid(1, 1);
+    m_k1 = countOf(m_chars, m_s1);
+    m_k2 = m_s2.isEmpty() ? 0 : countOf(m_chars, m_s2);
+    m_fixedFirstCount = m_fixedFirst.isEmpty() ? 0 : countOf(m_chars, m_fixedFirst);
+    m_fixedSecondCount = m_fixedSecond.isEmpty() ? 0 : countOf(m_chars, m_fixedSecond);
+    m_singleSurname = setup.surname.size() == 1;
+    m_female = girl;
+    m_scores = std::make_unique<numerology::ScoreTable>(m_luck);
+    if (m_oneCharName)
+        m_total = m_fixedFirst.isEmpty() ? n : 1;
+    else
+        m_total = m_fixedFirst.isEmpty() && m_fixedSecond.isEmpty() ? n * n : n;
+    m_list->setIdentity({m_singleSurname, m_oneCharName, girl ? QStringLiteral("nv") : QStringLiteral("nan")});
+
+    m_i = m_j = 0;
+    m_computed = 0;
+    m_listed = 0;
+    m_threshold = 95;
+    QStringList messages;
+    if (m_oneCharName) {
+        messages << QStringLiteral("单名模式可能比较少高分名字，将全部显示！");
+        m_threshold = 0;
+    }
+    if (!setup.fixedChar.isEmpty()) {
+        messages << QStringLiteral("您设置了指定字，将全部显示！");
+        m_threshold = 0;
+    }
+    m_finished = false;
+    m_reported = false;
+    emit progressed();
+    return messages;
+}
+
+void HighScoreRun::start()
+{
+    if (!m_finished)
+        m_timer.start();
+}
+
+void HighScoreRun::pause()
+{
+    m_timer.stop();
+}
+
+void HighScoreRun::resume()
+{
+    if (!m_finished)
+        m_timer.start();
+}
+
+void HighScoreRun::step(std::vector<numerology::ScoredName> &batch)
+{
+    QString g1, g2;
+    int t1 = 0, t2 = 0;
+    const size_t n = m_letters.size();
+    if (m_oneCharName) {
+        if (!m_fixedFirst.isEmpty()) {
+            g1 = m_fixedFirst;
+            t1 = m_fixedFirstCount;
+        } else {
+            g1 = m_letters[m_i];
+            t1 = m_counts[m_i];
+        }
+        ++m_i;
+    } else if (!m_fixedFirst.isEmpty()) {
+        g1 = m_fixedFirst;
+        t1 = m_fixedFirstCount;
+        g2 = m_letters[m_i];
+        t2 = m_counts[m_i];
+        ++m_i;
+    } else if (!m_fixedSecond.isEmpty()) {
+        g1 = m_letters[m_i];
+        t1 = m_counts[m_i];
+        g2 = m_fixedSecond;
+        t2 = m_fixedSecondCount;
+        ++m_i;
+    } else {
+        g1 = m_letters[m_i];
+        t1 = m_counts[m_i];
+        g2 = m_letters[m_j];
+        t2 = m_counts[m_j];
+        if (++m_j == n) {
+            m_j = 0;
+            ++m_i;
+        }
+    }
+    const numerology::FiveGrids grids = numerology::computeFiveGrids(m_k1, m_k2, t1, t2);
+    const int score = m_scores->score(grids, m_female);
+    if (score >= m_threshold) {
+        // The texts only for names that are listed.
+        const QString fullName = m_s1 + m_s2 + g1 + g2;
+        const numerology::NameAttributes a = m_chars.lookupFullName(fullName, m_singleSurname, m_oneCharName);
+        batch.push_back({fullName, a.pinyin, a.elements, a.simplifiedStrokes, a.kangxiStrokes,
+                         numerology::fiveGridsText(grids), QString::number(score)});
+        ++m_listed;
+    }
+    ++m_computed;
+}
+
+bool HighScoreRun::tick()
+{
+    if (m_finished)
+        return false;
+    std::vector<numerology::ScoredName> batch;
+    try {
+        QElapsedTimer clock;
+        clock.start();
+        int steps = 0;
+        while (m_computed < m_total && (steps < kMinimumSteps || clock.elapsed() < m_sliceMs)) {
+            // Checking the clock costs more than a name: look every 64 names.
+            for (int k = 0; k < 64 && m_computed < m_total; ++k, ++steps)
+                step(batch);
+        }
+    } catch (const std::exception &e) {
+        m_timer.stop();
+        m_finished = true;
+        m_list->appendCandidates(std::move(batch));
+        const auto *db = dynamic_cast<const data::DatabaseError *>(&e);
+        const auto *conv = dynamic_cast<const data::ConversionError *>(&e);
+        emit failed(db ? db->message() : conv ? conv->message() : QString::fromUtf8(e.what()));
+        return false;
+    }
+    m_list->appendCandidates(std::move(batch));
+    emit progressed();
+    if (m_computed >= m_total) {
+        finish();
+        return false;
+    }
+    return true;
+}
+
+void HighScoreRun::finish()
+{
+    m_timer.stop();
+    m_finished = true;
+    m_list->sortByScore();
+    if (!m_reported) {
+        m_reported = true;
+        emit finished();
+    }
+}
+
+} // namespace qiming::generation

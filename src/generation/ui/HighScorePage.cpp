@@ -1,0 +1,136 @@
+#include "generation/ui/HighScorePage.h"
+
+#include "generation/CandidateListModel.h"
+#include "generation/HighScoreRun.h"
+#include "generation/ui/CandidateListView.h"
+#include "numerology/SharedNumerology.h"
+#include "shell/BabyProfile.h"
+#include "shell/ui/widgets/MessageBoxes.h"
+#include "shell/ui/widgets/WindowDirectory.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qiming::generation {
+
+namespace {
+
+QPushButton *button(const char *name, const char *caption, QWidget *parent)
+{
+    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setMinimumSize(92, 28);
+    return b;
+}
+
+QLabel *label(const char *name, const QString &text, QWidget *parent, bool green = false)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    if (green)
+        l->setStyleSheet(QStringLiteral("QLabel { color: #008000; }"));
+    return l;
+}
+
+} // namespace
+
+HighScorePage::HighScorePage(QWidget *parent)
+    : QWidget(parent)
+    , m_model(new CandidateListModel(this))
+{
+    m_view = new CandidateListView(m_model, {QStringLiteral("StringGrid1"), QStringLiteral("gaofenPopupMenu2"),
+                                             {53, 86, 108, 136, 149, 115, 84, 71}, true},
+                                   this);
+    m_run = new HighScoreRun(m_model, numerology::sharedCharacterTables(), numerology::sharedLuckTables(), this);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    m_generate = button("Button5", "生成名字", this);
+    m_pause = button("Button34", "暂停", this);
+    m_sort = button("Button22", "按分数排序", this);
+    m_filter = button("Button8", "筛选", this);
+    m_export = button("Button13", "导出名字", this);
+    m_listed = label("Label43", QStringLiteral("已生成符合条件的名字数量为： "), this);
+    m_computed = label("Label5", QStringLiteral("已运算的名字数量为："), this);
+    m_total = label("Label7", QStringLiteral("总数量为："), this);
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {m_generate, m_pause, m_sort, m_filter, m_export})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    auto *counts = new QHBoxLayout;
+    counts->addWidget(m_listed);
+    counts->addSpacing(20);
+    counts->addWidget(m_computed);
+    counts->addSpacing(20);
+    counts->addWidget(m_total);
+    counts->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 6);
+    layout->setSpacing(6);
+    layout->addLayout(buttons);
+    layout->addWidget(m_progress);
+    layout->addLayout(counts);
+    layout->addWidget(label("Label38", QStringLiteral("高分模式显示95分及以上的名字，单字名的情况下，将显示全部分数的名字"),
+                            this, true));
+    layout->addWidget(m_view, 1);
+    layout->addWidget(label("Label30", kListHint, this, true));
+
+    connect(m_generate, &QPushButton::clicked, this, &HighScorePage::generate);
+    connect(m_pause, &QPushButton::clicked, this, &HighScorePage::togglePause);
+    connect(m_sort, &QPushButton::clicked, this, [this] { m_view->sortWithMessage(m_run->isActive()); });
+    connect(m_filter, &QPushButton::clicked, this,
+            [this] { shell::runGuarded(this, [] { shell::openWindow(QStringLiteral("TForm4")); }); });
+    connect(m_export, &QPushButton::clicked, m_view, &CandidateListView::exportWithDialog);
+    connect(m_run, &HighScoreRun::progressed, this, &HighScorePage::showProgress);
+    connect(m_run, &HighScoreRun::finished, this,
+            [this] { shell::showInformation(this, QStringLiteral("全部名字计算完毕！")); });
+    connect(m_run, &HighScoreRun::failed, this, [this](const QString &message) { shell::showWarning(this, message); });
+}
+
+HighScorePage::~HighScorePage() = default;
+
+void HighScorePage::generate()
+{
+    shell::runGuarded(this, [this] {
+        m_run->pause(); // the old run must not tick under the set-up's messages
+        const QString fixed = shell::effectiveFixedChar();
+        m_pause->setText(QStringLiteral("暂停"));
+        shell::ensureProfileLoaded();
+        const shell::BabyProfile &p = shell::liveProfile();
+        const QStringList messages =
+            m_run->prepare({p.surname, p.gender, p.givenNameLength, fixed, p.fixedCharPosition});
+        for (const QString &m : messages)
+            shell::showInformation(this, m);
+        m_run->start();
+    });
+}
+
+void HighScorePage::togglePause()
+{
+    if (m_pause->text() == u"暂停" && m_run->isActive()) {
+        m_run->pause();
+        m_pause->setText(QStringLiteral("恢复"));
+    } else if (m_pause->text() == u"恢复" && !m_run->isActive()) {
+        m_run->resume();
+        m_pause->setText(QStringLiteral("暂停"));
+    }
+}
+
+void HighScorePage::showProgress()
+{
+    m_listed->setText(QStringLiteral("已生成符合条件的名字数量为：%1").arg(m_run->listed()));
+    m_computed->setText(QStringLiteral("已运算的名字数量为：%1").arg(m_run->computed()));
+    m_total->setText(QStringLiteral("总数量为：%1").arg(m_run->total()));
+    m_progress->setMaximum(int(qMax<qint64>(1, m_run->total())));
+    m_progress->setValue(int(m_run->computed()));
+}
+
+} // namespace qiming::generation

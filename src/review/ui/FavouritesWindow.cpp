@@ -1,0 +1,163 @@
+#include "review/ui/FavouritesWindow.h"
+
+#include "numerology/ui/AnalysisWindow.h"
+#include "review/Favourites.h"
+#include "shell/ui/widgets/MessageBoxes.h"
+#include "shell/ui/widgets/WindowPlacement.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace qiming::review {
+
+FavouritesWindow::FavouritesWindow(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TForm8"));
+    setWindowTitle(QStringLiteral("自选列表"));
+    shell::setFixedClientSize(this, 560, 420);
+
+    m_list = new QTableWidget(0, 1, this);
+    m_list->setObjectName(QStringLiteral("DBGrid1"));
+    auto *title = new QTableWidgetItem(QStringLiteral("自选名字"));
+    title->setForeground(QColor(0xd0, 0x00, 0x00));
+    m_list->setHorizontalHeaderItem(0, title);
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->verticalHeader()->hide();
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setFixedWidth(200);
+
+    auto *group = new QGroupBox(QStringLiteral("自选信息"), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    m_name = new QLineEdit(group);
+    m_name->setObjectName(QStringLiteral("Edit1"));
+    m_name->setReadOnly(true);
+    m_gender = new QLineEdit(group);
+    m_gender->setObjectName(QStringLiteral("Edit2"));
+    m_gender->setReadOnly(true);
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("姓名"), m_name);
+    form->addRow(QStringLiteral("性别"), m_gender);
+    auto *hint = new QLabel(QStringLiteral("提示：\n双击查看评分，\n右键可以进行删除该名字，复制名字，查看名字评分操作。"), group);
+    hint->setWordWrap(true);
+    auto *analyse = new QPushButton(QStringLiteral("查看名字解析"), group);
+    analyse->setObjectName(QStringLiteral("Button1"));
+    auto *copy = new QPushButton(QStringLiteral("复制该名字"), group);
+    copy->setObjectName(QStringLiteral("Button2"));
+    auto *remove = new QPushButton(QStringLiteral("从列表删除"), group);
+    remove->setObjectName(QStringLiteral("Button3"));
+    auto *groupLayout = new QVBoxLayout(group);
+    groupLayout->addLayout(form);
+    groupLayout->addSpacing(8);
+    groupLayout->addWidget(hint);
+    groupLayout->addStretch();
+    for (QPushButton *b : {analyse, copy, remove}) {
+        b->setMinimumHeight(30);
+        groupLayout->addWidget(b);
+    }
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addWidget(group, 1);
+
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("PopupMenu1"));
+    menu->addAction(QStringLiteral("查看名字解析"), this, &FavouritesWindow::showAnalysis);
+    menu->addAction(QStringLiteral("从列表中删除"), this, &FavouritesWindow::deleteCurrent);
+    menu->addAction(QStringLiteral("复制名字"), this, &FavouritesWindow::copyName);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this, [this, menu](const QPoint &pos) {
+        if (const QTableWidgetItem *item = m_list->itemAt(pos))
+            m_list->setCurrentCell(item->row(), 0);
+        menu->popup(m_list->viewport()->mapToGlobal(pos));
+    });
+    connect(m_list, &QTableWidget::cellDoubleClicked, this, &FavouritesWindow::showAnalysis);
+    connect(m_list, &QTableWidget::currentCellChanged, this, &FavouritesWindow::showCurrent);
+    connect(analyse, &QPushButton::clicked, this, &FavouritesWindow::showAnalysis);
+    connect(copy, &QPushButton::clicked, this, &FavouritesWindow::copyName);
+    connect(remove, &QPushButton::clicked, this, &FavouritesWindow::deleteCurrent);
+}
+
+void FavouritesWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    shell::centerOnScreen(this);
+    shell::runGuarded(this, [this] { refresh(); });
+}
+
+void FavouritesWindow::refresh()
+{
+    reloadFavourites();
+    const data::EditableRowSet &rows = favouritesRows();
+    m_list->setRowCount(rows.rowCount());
+    for (int r = 0; r < rows.rowCount(); ++r)
+        m_list->setItem(r, 0, new QTableWidgetItem(rows.value(r, QStringLiteral("名字"))));
+    m_list->setCurrentCell(rows.rowCount() > 0 ? 0 : -1, 0);
+    showCurrent();
+}
+
+int FavouritesWindow::currentRow() const
+{
+    const int row = m_list->currentRow();
+    return row >= 0 && row < favouritesRows().rowCount() ? row : -1;
+}
+
+void FavouritesWindow::showCurrent()
+{
+    const int row = currentRow();
+    const data::EditableRowSet &rows = favouritesRows();
+    m_name->setText(row < 0 ? QString() : rows.value(row, QStringLiteral("名字")));
+    m_gender->setText(row < 0 ? QString() : genderCaption(rows.value(row, QStringLiteral("xingbie"))));
+}
+
+void FavouritesWindow::showAnalysis()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    shell::runGuarded(this, [row] {
+        const numerology::ScoredName scored = analyseFavourite(row);
+        if (!scored.name.isEmpty())
+            numerology::showNameReport(scored);
+    });
+}
+
+void FavouritesWindow::copyName()
+{
+    const int row = currentRow();
+    const QString name = row < 0 ? QString() : favouritesRows().value(row, QStringLiteral("名字"));
+    if (name.isEmpty())
+        return;
+    QApplication::clipboard()->setText(name);
+    shell::showInformation(this, QStringLiteral("已复制名字%1 ！").arg(name));
+}
+
+void FavouritesWindow::deleteCurrent()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    if (!shell::askConfirmation(this, QStringLiteral("确认信息框"), QStringLiteral("确实要删除该信息吗？")))
+        return;
+    shell::runGuarded(this, [this, row] {
+        data::EditableRowSet &rows = favouritesRows();
+        rows.setCurrentRow(row);
+        rows.deleteCurrent();
+        m_list->removeRow(row);
+        showCurrent();
+    });
+}
+
+} // namespace qiming::review

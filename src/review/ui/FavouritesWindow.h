@@ -1,0 +1,36 @@
+// "自选列表": the favourite names, their analysis, copying and deleting.
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QTableWidget;
+
+namespace qiming::review {
+
+class FavouritesWindow final : public QDialog {
+    Q_OBJECT
+public:
+    explicit FavouritesWindow(QWidget *parent);
+
+    // Re-reads the table; the first row becomes current.
+    void refresh();
+    void showAnalysis();
+    void copyName();
+    void deleteCurrent();
+
+    QTableWidget *list() const { return m_list; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    int currentRow() const;
+    void showCurrent();
+
+    QTableWidget *m_list;
+    QLineEdit *m_name;
+    QLineEdit *m_gender;
+};
+
+} // namespace qiming::review

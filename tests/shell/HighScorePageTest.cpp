@@ -1,0 +1,142 @@
+// The page "高分模式" in the running program: messages, progress, pause, sort, favourites.
+#include "ShellFixture.h"
+
+#include "data/RowSet.h"
+#include "generation/CandidateListModel.h"
+#include "generation/HighScoreRun.h"
+#include "generation/ui/CandidateListView.h"
+#include "generation/ui/HighScorePage.h"
+#include "numerology/ui/AnalysisWindow.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace qiming;
+using namespace qiming::test;
+
+class HighScorePageTest : public ShellFixture {
+protected:
+    HighScorePageTest() { tables = generationFixtureDir(); }
+    generation::HighScorePage *page()
+    {
+        window->showPage(QStringLiteral("TabSheet1"));
+        return static_cast<generation::HighScorePage *>(window->page(QStringLiteral("TabSheet1")));
+    }
+    // Presses "生成名字" and waits for the run to end; returns every message shown.
+    QStringList generateAndWait()
+    {
+        ModalAnswerer answerer;
+        child<QPushButton>(page(), "Button5")->click();
+        for (int i = 0; i < 500 && !page()->run()->isFinished(); ++i)
+            QTest::qWait(10);
+        QTest::qWait(50);
+        return answerer.texts();
+    }
+    QString label(const char *name) { return child<QLabel>(page(), name)->text(); }
+    data::RowSet favourites()
+    {
+        return data::RowSet::load(data::sharedDatabase(), QStringLiteral("select *  from 自选列表 order by ID"));
+    }
+};
+
+TEST_F(HighScorePageTest, ARunListsTheHighScorersAndSaysSoOnce)
+{
+    start();
+    EXPECT_EQ(page()->list()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("名字"));
+    EXPECT_EQ(generateAndWait(), QStringList({QStringLiteral("全部名字计算完毕！")}));
+    EXPECT_EQ(label("Label7"), QStringLiteral("总数量为：9"));
+    EXPECT_EQ(label("Label5"), QStringLiteral("已运算的名字数量为：9"));
+    EXPECT_EQ(label("Label43"), QStringLiteral("已生成符合条件的名字数量为：1"));
+    ASSERT_EQ(page()->list()->size(), 1);
+    EXPECT_EQ(page()->list()->candidate(0).scored.name, QStringLiteral("李明明"));
+}
+
+TEST_F(HighScorePageTest, SingleNameAndFixedCharacterMessagesComeBeforeTheRun)
+{
+    start();
+    shell::ensureProfileLoaded();
+    shell::liveProfile().givenNameLength = 1;
+    shell::liveProfile().fixedCharEnabled = true;
+    shell::liveProfile().fixedChar = QStringLiteral("安");
+    EXPECT_EQ(generateAndWait(), QStringList({QStringLiteral("单名模式可能比较少高分名字，将全部显示！"),
+                                              QStringLiteral("您设置了指定字，将全部显示！"),
+                                              QStringLiteral("全部名字计算完毕！")}));
+    EXPECT_EQ(label("Label7"), QStringLiteral("总数量为：1"));
+    EXPECT_EQ(page()->list()->candidate(0).scored.name, QStringLiteral("李安"));
+    // A fixed character outside the dictionary is not in effect, and says nothing.
+    shell::liveProfile().fixedChar = QStringLiteral("x");
+    EXPECT_EQ(generateAndWait(), QStringList({QStringLiteral("单名模式可能比较少高分名字，将全部显示！"),
+                                              QStringLiteral("全部名字计算完毕！")}));
+    EXPECT_EQ(label("Label7"), QStringLiteral("总数量为：3"));
+}
+
+TEST_F(HighScorePageTest, PauseResumeAndSortDuringARun)
+{
+    start();
+    shell::ensureProfileLoaded();
+    shell::liveProfile().surname = QStringLiteral("欧阳");
+    shell::liveProfile().gender = QStringLiteral("nv");
+    generation::HighScoreRun *run = page()->run();
+    run->setSliceMs(0);
+    auto *pause = child<QPushButton>(page(), "Button34");
+    {
+        ModalAnswerer answerer;
+        child<QPushButton>(page(), "Button5")->click();
+        EXPECT_TRUE(run->isActive());
+        pause->click();
+        EXPECT_EQ(pause->text(), QStringLiteral("恢复"));
+        EXPECT_FALSE(run->isActive());
+        const qint64 paused = run->computed();
+        QTest::qWait(30);
+        EXPECT_EQ(run->computed(), paused);
+        // Sorting is refused only while the run is active.
+        pause->click();
+        EXPECT_EQ(pause->text(), QStringLiteral("暂停"));
+        child<QPushButton>(page(), "Button22")->click();
+        // The run may end, and say so, while the warning is still open.
+        const qsizetype warning = answerer.texts().indexOf(QStringLiteral("请等名字生成完毕，或者暂停之后，再进行排序！"));
+        ASSERT_GE(warning, 0);
+        EXPECT_EQ(answerer.captions().value(warning), QStringLiteral("警告"));
+    }
+    for (int i = 0; i < 500 && !run->isFinished(); ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(run->computed(), 144);
+    ModalAnswerer answerer;
+    child<QPushButton>(page(), "Button22")->click();
+    EXPECT_EQ(answerer.texts(), QStringList({QStringLiteral("分数排序完毕！")}));
+    // A finished run leaves the caption; pressing it then does nothing.
+    pause->click();
+    EXPECT_EQ(pause->text(), QStringLiteral("暂停"));
+}
+
+TEST_F(HighScorePageTest, FavouritesKeepTheFlagsOfTheRunThatFormedTheName)
+{
+    start();
+    generateAndWait();
+    // The profile switches to one-character names after the run.
+    shell::liveProfile().givenNameLength = 1;
+    shell::liveProfile().gender = QStringLiteral("nv");
+    generation::CandidateListView *view = page()->view();
+    view->setCurrentIndex(page()->list()->index(0, 1));
+    ModalAnswerer answerer;
+    view->addToFavourites();
+    view->copyName();
+    EXPECT_EQ(answerer.texts(), QStringList({QStringLiteral("成功添加名字李明明！"), QStringLiteral("已复制名字 李明明 ！")}));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("李明明"));
+    const data::RowSet rows = favourites();
+    ASSERT_EQ(rows.rowCount(), 1);
+    EXPECT_EQ(rows.field(QStringLiteral("danxing")), QStringLiteral("true"));
+    EXPECT_EQ(rows.field(QStringLiteral("danming")), QStringLiteral("false"));
+    EXPECT_EQ(rows.field(QStringLiteral("xingbie")), QStringLiteral("nan"));
+
+    // A double click opens the row's own texts in the report.
+    view->showAnalysis();
+    auto *analysis = static_cast<numerology::AnalysisWindow *>(window->window(QStringLiteral("TForm2")));
+    ASSERT_TRUE(analysis->isVisible());
+    // Empty names do nothing.
+    view->setCurrentIndex({});
+    view->addToFavourites();
+    EXPECT_EQ(favourites().rowCount(), 1);
+}
