@@ -3,6 +3,8 @@
 #include "data/DatabaseBuilder.h"
 #include "data/RowSet.h"
 #include "data/SharedDatabase.h"
+#include "generation/CandidateListModel.h"
+#include "generation/HighScoreRun.h"
 #include "numerology/SharedNumerology.h"
 
 #include <QCoreApplication>
@@ -103,6 +105,20 @@ double scoresPerSecond()
     return double(kNames) / best;
 }
 
+// A whole high-score run through the page's engine, its ticks called back to back.
+double highScoreSeconds(const QString &gender)
+{
+    generation::CandidateListModel list;
+    generation::HighScoreRun run(&list, numerology::sharedCharacterTables(), numerology::sharedLuckTables());
+    const auto start = std::chrono::steady_clock::now();
+    run.prepare({QStringLiteral("李"), gender, 2, {}, 1});
+    while (run.tick()) {
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::fprintf(stderr, "high-score %s: %lld names, %d listed\n", qPrintable(gender), run.total(), run.listed());
+    return seconds;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -122,6 +138,8 @@ int main(int argc, char **argv)
 
     std::printf("score_names_per_second %.0f\n", scoresPerSecond());
     std::printf("enumerate_1000x1000_seconds %.4f\n", enumerateSeconds(sampleStrokes(1000)));
+    std::printf("highscore_nan_seconds %.3f\n", highScoreSeconds(QStringLiteral("nan")));
+    std::printf("highscore_nv_seconds %.3f\n", highScoreSeconds(QStringLiteral("nv")));
     data::closeDatabase();
     return 0;
 }

@@ -26,7 +26,8 @@ QVariant CandidateListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || size_t(index.row()) >= m_rows.size())
         return {};
-    if (role == Qt::DisplayRole)
+    // The whole text as a tooltip too: the fixed column widths cut long pinyin and grids.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return m_rows[size_t(index.row())].cell(index.column());
     if (role == Qt::TextAlignmentRole && (index.column() == Serial || index.column() == Score))
         return int(Qt::AlignCenter);

@@ -26,6 +26,9 @@ CandidateListView::CandidateListView(CandidateListModel *model, const Options &o
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAlternatingRowColors(true);
+    QFont small = font();
+    small.setPixelSize(12);
+    setFont(small);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(24);
     horizontalHeader()->setHighlightSections(false);
