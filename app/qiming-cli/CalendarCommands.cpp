@@ -89,9 +89,10 @@ Line lunarLine(const QString &input)
                       .join(QLatin1Char('\t'))};
 }
 
-QString pillarsText(const birthchart::BirthChart &chart)
+// The four pillars' values, one space between.
+QString spaced(const QString (&values)[4])
 {
-    return QStringList{chart.pillars[0], chart.pillars[1], chart.pillars[2], chart.pillars[3]}.join(QLatin1Char(' '));
+    return QStringList{values[0], values[1], values[2], values[3]}.join(QLatin1Char(' '));
 }
 
 // "YYYY-MM-DD HH[:MM]" in: the moment, the four pillars and the lunar birthday out.
@@ -107,7 +108,7 @@ Line chartLine(const QString &input)
         return bad(error);
     const birthchart::BirthChart chart = birthchart::computeCalendarChart(t->year, t->month, t->day, t->hour, t->minute);
     return {true, dateText(*t) + QString::asprintf(" %02d:%02d", t->hour, t->minute) + QLatin1Char('\t')
-                      + pillarsText(chart) + QLatin1Char('\t') + chart.lunarBirthday};
+                      + spaced(chart.pillars) + QLatin1Char('\t') + chart.lunarBirthday};
 }
 
 // One output line per input line; BadInput when any line was bad.
@@ -208,15 +209,12 @@ int runChartCommand(const QStringList &args)
     return guarded([&] {
         const birthchart::BirthChart chart =
             birthchart::computeBirthChart(t->year, t->month, t->day, t->hour, t->minute);
-        const auto parts = [](const QString (&values)[4]) {
-            return QStringList{values[0], values[1], values[2], values[3]}.join(QLatin1Char(' '));
-        };
         const QString missing = chart.missingElements.isEmpty()
                                     ? chart.missingElementsText()
                                     : (QStringList{QStringLiteral("五行缺")} + chart.missingElements).join(QLatin1Char(' '));
-        out() << "八字四柱\t" << parts(chart.pillars) << '\n'
-              << "八字五行\t" << parts(chart.elements) << '\n'
-              << "纳音\t" << parts(chart.nayin) << '\n'
+        out() << "八字四柱\t" << spaced(chart.pillars) << '\n'
+              << "八字五行\t" << spaced(chart.elements) << '\n'
+              << "纳音\t" << spaced(chart.nayin) << '\n'
               << "生日(农历)\t" << chart.lunarBirthday << '\n'
               << "星期\t" << chart.weekday << '\n'
               << "星座\t" << chart.starSign << '\n'

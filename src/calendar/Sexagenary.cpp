@@ -94,7 +94,7 @@ GanZhi monthPillar(int year, int month, int day, int hour, int minute)
 
 GanZhi dayPillar(int year, int month, int day, int hour)
 {
-    return mod(epochDay(year, month, day) + (hour % 24 == 23 ? 1 : 0) + 12, 60);
+    return (dayIndexOf(year, month, day) + (hour % 24 == 23 ? 1 : 0)) % 60;
 }
 
 GanZhi hourPillar(int year, int month, int day, int hour)
