@@ -1,4 +1,7 @@
 // Benchmarks of the engines the program runs on. Ends with one line per headline figure.
+#include "calendar/LunarCalendar.h"
+#include "calendar/Sexagenary.h"
+#include "calendar/SolarTerms.h"
 #include "data/Database.h"
 #include "data/DatabaseBuilder.h"
 #include "data/RowSet.h"
@@ -118,6 +121,55 @@ double highScoreSeconds(const QString &gender)
     std::fprintf(stderr, "high-score %s: %lld names, %d listed\n", qPrintable(gender), run.total(), run.listed());
     return seconds;
 }
+
+// The calendar over every day or hour of a century, as the birth chart and qiming-cli use it.
+void BM_SolarToLunarCentury(benchmark::State &state)
+{
+    for (auto _ : state) {
+        long sum = 0;
+        for (int y = 1950; y < 2050; ++y) {
+            for (int m = 1; m <= 12; ++m) {
+                for (int d = 1; d <= 28; ++d) {
+                    calendar::LunarDate l;
+                    calendar::solarToLunar(y, m, d, &l);
+                    sum += l.day;
+                }
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * 100 * 12 * 28);
+}
+BENCHMARK(BM_SolarToLunarCentury)->Unit(benchmark::kMillisecond);
+
+void BM_FourPillarsEveryHourOfAYear(benchmark::State &state)
+{
+    for (auto _ : state) {
+        long sum = 0;
+        for (int m = 1; m <= 12; ++m) {
+            for (int d = 1; d <= 28; ++d) {
+                for (int h = 0; h < 24; ++h) {
+                    sum += calendar::yearPillar(2024, m, d, h, 30) + calendar::monthPillar(2024, m, d, h, 30)
+                           + calendar::dayPillar(2024, m, d, h) + calendar::hourPillar(2024, m, d, h);
+                }
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * 12 * 28 * 24);
+}
+BENCHMARK(BM_FourPillarsEveryHourOfAYear)->Unit(benchmark::kMillisecond);
+
+// One astronomical term moment: what a moment within hours of a 节 costs.
+void BM_SolarTermMoment(benchmark::State &state)
+{
+    int n = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(calendar::solarTermMoment(2024, n % 24 + 1));
+        ++n;
+    }
+}
+BENCHMARK(BM_SolarTermMoment)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

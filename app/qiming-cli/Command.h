@@ -1,11 +1,18 @@
 // A subcommand of qiming-cli. Exit codes: 0 done, 1 failed, 2 bad input.
 #pragma once
 
+#include "data/DatabaseError.h"
+#include "data/SharedDatabase.h"
+#include "data/TextNumber.h"
+
+#include <QCommandLineOption>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
 #include <optional>
+
+class QCommandLineParser;
 
 namespace qiming::cli {
 
@@ -14,10 +21,35 @@ enum ExitCode { Ok = 0, Failed = 1, BadInput = 2 };
 QTextStream &out();
 QTextStream &err();
 
+// --db FILE, the database the commands read (default: data.dll in the working directory).
+QCommandLineOption databaseOption();
+// Opens that database as the shared connection; on failure says why and returns the exit code.
+std::optional<int> openSharedDatabase(const QCommandLineParser &parser, const QCommandLineOption &db);
+
+// Runs body on the open shared connection and closes it afterwards; a database or data error
+// ends the command with Failed.
+template<typename Body>
+int guarded(Body body)
+{
+    try {
+        const int code = body();
+        data::closeDatabase();
+        return code;
+    } catch (const data::DatabaseError &e) {
+        err() << QStringLiteral("数据库错误 database error: %1\n").arg(e.message());
+    } catch (const data::ConversionError &e) {
+        err() << QStringLiteral("数据错误 bad data: %1\n").arg(e.message());
+    }
+    data::closeDatabase();
+    return Failed;
+}
+
 // args: everything after the subcommand's name (argv[0] included as args[0] for the parser).
 int runDbCommand(const QStringList &args);
 int runScoreCommand(const QStringList &args);
 int runReportCommand(const QStringList &args);
 int runCharCommand(const QStringList &args);
+int runChartCommand(const QStringList &args);
+int runLunarCommand(const QStringList &args);
 
 } // namespace qiming::cli

@@ -1,9 +1,7 @@
 // qiming-cli score | report | char: the numerology the program's pages use.
 #include "Command.h"
 
-#include "data/DatabaseError.h"
 #include "data/SharedDatabase.h"
-#include "data/TextNumber.h"
 #include "numerology/NameReport.h"
 #include "numerology/SharedNumerology.h"
 
@@ -15,9 +13,7 @@ namespace {
 
 struct CommandLine {
     QCommandLineParser parser;
-    QCommandLineOption db{QStringLiteral("db"),
-                          QStringLiteral("数据库文件 database file (默认 default: 工作目录中的 data.dll in the working directory)"),
-                          QStringLiteral("FILE")};
+    QCommandLineOption db = databaseOption();
     QCommandLineOption gender{QStringLiteral("gender"), QStringLiteral("性别 gender: nan (男, default) | nv (女)"),
                               QStringLiteral("nan|nv"), QStringLiteral("nan")};
 };
@@ -52,13 +48,7 @@ std::optional<int> parse(CommandLine &cl, const QStringList &args, bool withGend
             return BadInput;
         }
     }
-    const QString path = cl.parser.isSet(cl.db) ? cl.parser.value(cl.db) : data::kDatabaseFileName;
-    QString error;
-    if (data::sharedDatabase().open(path, data::kDatabasePassword, &error) != data::Database::OpenResult::Ok) {
-        err() << QStringLiteral("无法打开数据库 cannot open the database: %1\n").arg(error);
-        return Failed;
-    }
-    return std::nullopt;
+    return openSharedDatabase(cl.parser, cl.db);
 }
 
 // Each part 1 or 2 characters long and in the dictionary, as the name scoring page takes it.
@@ -74,22 +64,6 @@ std::optional<numerology::ScoredName> scoreArguments(const CommandLine &cl)
     if (!scored)
         err() << QStringLiteral("您的输入有误！ not in the dictionary: %1 %2\n").arg(surname, given);
     return scored;
-}
-
-template<typename Body>
-int guarded(Body body)
-{
-    try {
-        const int code = body();
-        data::closeDatabase();
-        return code;
-    } catch (const data::DatabaseError &e) {
-        err() << QStringLiteral("数据库错误 database error: %1\n").arg(e.message());
-    } catch (const data::ConversionError &e) {
-        err() << QStringLiteral("数据错误 bad data: %1\n").arg(e.message());
-    }
-    data::closeDatabase();
-    return Failed;
 }
 
 } // namespace

@@ -87,12 +87,14 @@ QByteArray disguisedHeaderBytes()
     return QByteArray("\x01\x83\x90\x00\x51\x4D\x1F\xC3\x7E\x2B\xA6\x05\xD9\x64\x3A\xE8", 16);
 }
 
-CliResult runCli(const QStringList &args, const QString &workingDir)
+CliResult runCli(const QStringList &args, const QString &workingDir, const QByteArray &input)
 {
     QProcess p;
     if (!workingDir.isEmpty())
         p.setWorkingDirectory(workingDir);
     p.start(QStringLiteral(QIMING_CLI), args);
+    p.write(input);
+    p.closeWriteChannel();
     CliResult r;
     if (!p.waitForFinished(60000)) {
         p.kill();

@@ -55,7 +55,8 @@ struct CliResult {
     QString out;
     QString err;
 };
-CliResult runCli(const QStringList &args, const QString &workingDir = {});
+// input, when given, is the process's standard input.
+CliResult runCli(const QStringList &args, const QString &workingDir = {}, const QByteArray &input = {});
 
 // Another process holding the database at path open until destroyed.
 class DatabaseHolder final {

@@ -1,0 +1,227 @@
+// qiming-cli chart | lunar: the birth chart and the lunar date of one date, or of one date a
+// line read from standard input ("-"), where a bad line is reported in place and the run goes on.
+#include "Command.h"
+
+#include "birthchart/BirthChart.h"
+#include "calendar/CivilCalendar.h"
+#include "calendar/EDateException.h"
+#include "calendar/LunarCalendar.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <functional>
+
+namespace qiming::cli {
+
+namespace {
+
+struct BirthTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+
+// A result line, or why the input is bad.
+struct Line {
+    bool ok = false;
+    QString text;
+};
+
+Line bad(const QString &message)
+{
+    return {false, message};
+}
+
+QString dateText(const BirthTime &t)
+{
+    return QString::asprintf("%04d-%02d-%02d", t.year, t.month, t.day);
+}
+
+// YYYY-MM-DD, a date that exists.
+std::optional<BirthTime> parseDate(const QString &text, QString *error)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,4})-(\\d{1,2})-(\\d{1,2})$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch()) {
+        *error = QStringLiteral("日期应为 YYYY-MM-DD / a date is YYYY-MM-DD: %1").arg(text);
+        return std::nullopt;
+    }
+    BirthTime t{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
+    try {
+        calendar::checkDate(t.year, t.month, t.day);
+    } catch (const calendar::EDateException &e) {
+        *error = e.message();
+        return std::nullopt;
+    }
+    return t;
+}
+
+// YYYY-MM-DD and HH[:MM], hour 0 to 23 and minute 0 to 59.
+std::optional<BirthTime> parseBirthTime(const QString &date, const QString &time, QString *error)
+{
+    std::optional<BirthTime> t = parseDate(date, error);
+    if (!t)
+        return std::nullopt;
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?::(\\d{1,2}))?$"));
+    const QRegularExpressionMatch m = pattern.match(time);
+    if (m.hasMatch()) {
+        t->hour = m.captured(1).toInt();
+        t->minute = m.captured(2).isEmpty() ? 0 : m.captured(2).toInt();
+    }
+    if (!m.hasMatch() || t->hour > 23 || t->minute > 59) {
+        *error = QStringLiteral("时间应为 HH[:MM]，0:00 到 23:59 / a time is HH[:MM], 0:00 to 23:59: %1").arg(time);
+        return std::nullopt;
+    }
+    return t;
+}
+
+Line lunarLine(const QString &input)
+{
+    QString error;
+    const std::optional<BirthTime> t = parseDate(input, &error);
+    if (!t)
+        return bad(error);
+    calendar::LunarDate lunar;
+    if (!calendar::solarToLunar(t->year, t->month, t->day, &lunar))
+        return bad(QStringLiteral("农历只有 1900 到 2100 年 / lunar dates cover 1900 to 2100: %1").arg(input));
+    return {true, QStringList{dateText(*t), QString::number(lunar.year),
+                              QString::number(lunar.isLeap ? -lunar.month : lunar.month), QString::number(lunar.day),
+                              calendar::lunarDayName(lunar.day)}
+                      .join(QLatin1Char('\t'))};
+}
+
+// The four pillars' values, one space between.
+QString spaced(const QString (&values)[4])
+{
+    return QStringList{values[0], values[1], values[2], values[3]}.join(QLatin1Char(' '));
+}
+
+// "YYYY-MM-DD HH[:MM]" in: the moment, the four pillars and the lunar birthday out.
+Line chartLine(const QString &input)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList parts = input.trimmed().split(blanks, Qt::SkipEmptyParts);
+    if (parts.size() != 2)
+        return bad(QStringLiteral("应为 YYYY-MM-DD HH[:MM] / expected YYYY-MM-DD HH[:MM]: %1").arg(input));
+    QString error;
+    const std::optional<BirthTime> t = parseBirthTime(parts.at(0), parts.at(1), &error);
+    if (!t)
+        return bad(error);
+    const birthchart::BirthChart chart = birthchart::computeCalendarChart(t->year, t->month, t->day, t->hour, t->minute);
+    return {true, dateText(*t) + QString::asprintf(" %02d:%02d", t->hour, t->minute) + QLatin1Char('\t')
+                      + spaced(chart.pillars) + QLatin1Char('\t') + chart.lunarBirthday};
+}
+
+// One output line per input line; BadInput when any line was bad.
+int runStream(const std::function<Line(const QString &)> &convert)
+{
+    QTextStream in(stdin);
+    bool anyBad = false;
+    QString input;
+    while (in.readLineInto(&input)) {
+        const Line line = convert(input.trimmed());
+        if (line.ok) {
+            out() << line.text << '\n';
+        } else {
+            out() << "error\t" << line.text << '\n';
+            anyBad = true;
+        }
+    }
+    return anyBad ? BadInput : Ok;
+}
+
+// Parses; on failure or --help returns the exit code to end with.
+std::optional<int> parse(QCommandLineParser &parser, const QStringList &args, const QString &description,
+                         const QStringList &positional)
+{
+    parser.setApplicationDescription(description);
+    parser.addHelpOption();
+    for (const QString &p : positional)
+        parser.addPositionalArgument(p, p);
+    if (!parser.parse(args)) {
+        err() << parser.errorText() << '\n';
+        return BadInput;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out() << parser.helpText();
+        return Ok;
+    }
+    return std::nullopt;
+}
+
+bool isStdinMode(const QStringList &positional)
+{
+    return positional.size() == 1 && positional.at(0) == QLatin1String("-");
+}
+
+} // namespace
+
+int runLunarCommand(const QStringList &args)
+{
+    QCommandLineParser parser;
+    if (auto code = parse(parser, args,
+                          QStringLiteral("农历日期 the lunar date, 1900-2100\n"
+                                         "输出 prints: 日期 农历年 农历月(闰月为负 negative for a leap month) 农历日 日名 "
+                                         "(tab-separated)\n"
+                                         "DATE 为 - 时从标准输入逐行读取日期 with - reads one date a line from stdin"),
+                          {QStringLiteral("DATE")}))
+        return *code;
+    const QStringList positional = parser.positionalArguments();
+    if (isStdinMode(positional))
+        return runStream(lunarLine);
+    if (positional.size() != 1) {
+        err() << QStringLiteral("参数个数不对 wrong number of arguments: YYYY-MM-DD | -\n");
+        return BadInput;
+    }
+    const Line line = lunarLine(positional.at(0));
+    (line.ok ? out() : err()) << line.text << '\n';
+    return line.ok ? Ok : BadInput;
+}
+
+int runChartCommand(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption db = databaseOption();
+    parser.addOption(db);
+    if (auto code = parse(parser, args,
+                          QStringLiteral("生辰八字 the birth chart\n"
+                                         "输出 prints: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行, one "
+                                         "\"label<TAB>value\" line each\n"
+                                         "DATE 为 - 时从标准输入逐行读取 YYYY-MM-DD HH[:MM]，输出 日期 四柱 农历生日\n"
+                                         "with - reads YYYY-MM-DD HH[:MM] a line from stdin and prints the moment, "
+                                         "the four pillars and the lunar birthday"),
+                          {QStringLiteral("DATE"), QStringLiteral("HH[:MM]")}))
+        return *code;
+    const QStringList positional = parser.positionalArguments();
+    if (isStdinMode(positional))
+        return runStream(chartLine);
+    if (positional.size() != 2) {
+        err() << QStringLiteral("参数个数不对 wrong number of arguments: YYYY-MM-DD HH[:MM] | -\n");
+        return BadInput;
+    }
+    QString error;
+    const std::optional<BirthTime> t = parseBirthTime(positional.at(0), positional.at(1), &error);
+    if (!t) {
+        err() << error << '\n';
+        return BadInput;
+    }
+    if (auto code = openSharedDatabase(parser, db))
+        return *code;
+    return guarded([&] {
+        const birthchart::BirthChart chart =
+            birthchart::computeBirthChart(t->year, t->month, t->day, t->hour, t->minute);
+        const QString missing = chart.missingElements.isEmpty()
+                                    ? chart.missingElementsText()
+                                    : (QStringList{QStringLiteral("五行缺")} + chart.missingElements).join(QLatin1Char(' '));
+        out() << "八字四柱\t" << spaced(chart.pillars) << '\n'
+              << "八字五行\t" << spaced(chart.elements) << '\n'
+              << "纳音\t" << spaced(chart.nayin) << '\n'
+              << "生日(农历)\t" << chart.lunarBirthday << '\n'
+              << "星期\t" << chart.weekday << '\n'
+              << "星座\t" << chart.starSign << '\n'
+              << "生肖\t" << chart.zodiac << '\n'
+              << "五行\t" << missing << '\n';
+        return int(Ok);
+    });
+}
+
+} // namespace qiming::cli

@@ -1,0 +1,26 @@
+// What several subcommands share: the --db option and the shared connection it opens.
+#include "Command.h"
+
+#include <QCommandLineParser>
+
+namespace qiming::cli {
+
+QCommandLineOption databaseOption()
+{
+    return {QStringLiteral("db"),
+            QStringLiteral("数据库文件 database file (默认 default: 工作目录中的 data.dll in the working directory)"),
+            QStringLiteral("FILE")};
+}
+
+std::optional<int> openSharedDatabase(const QCommandLineParser &parser, const QCommandLineOption &db)
+{
+    const QString path = parser.isSet(db) ? parser.value(db) : data::kDatabaseFileName;
+    QString error;
+    if (data::sharedDatabase().open(path, data::kDatabasePassword, &error) != data::Database::OpenResult::Ok) {
+        err() << QStringLiteral("无法打开数据库 cannot open the database: %1\n").arg(error);
+        return Failed;
+    }
+    return std::nullopt;
+}
+
+} // namespace qiming::cli
