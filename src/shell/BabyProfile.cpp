@@ -1,12 +1,12 @@
 #include "shell/BabyProfile.h"
 
+#include "calendar/CivilCalendar.h"
+#include "calendar/EDateException.h"
 #include "data/DatabaseError.h"
 #include "data/EditableRowSet.h"
 #include "data/SharedDatabase.h"
 #include "data/TextNumber.h"
 #include "numerology/SharedNumerology.h"
-
-#include <QDate>
 
 #include <optional>
 
@@ -48,12 +48,6 @@ void copyStoredRow()
         p.gender = gender;
 }
 
-// A Gregorian date that exists (the profile offers 1900 to 2075).
-bool dateExists(int year, int month, int day)
-{
-    return year != 0 && QDate(year, month, day).isValid();
-}
-
 } // namespace
 
 BabyProfile &liveProfile()
@@ -92,9 +86,11 @@ SaveResult saveProfile()
         const int month = data::parseInteger(p.birthMonth);
         const int day = data::parseInteger(p.birthDay);
         data::parseInteger(p.birthHour);
-        if (!dateExists(year, month, day))
-            return {SaveResult::Invalid,
-                    QStringLiteral("您输入的时间不存在，请检查: %1-%2-%3.").arg(year).arg(month).arg(day), warning};
+        try {
+            calendar::checkDate(year, month, day);
+        } catch (const calendar::EDateException &e) {
+            return {SaveResult::Invalid, e.message(), warning};
+        }
         if (!numerology::isAllInDictionary(p.surname))
             return {SaveResult::Invalid, QStringLiteral("姓氏输入不正确"), info};
         if (p.fixedCharEnabled && !numerology::isAllInDictionary(p.fixedChar))
