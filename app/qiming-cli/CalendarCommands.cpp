@@ -129,24 +129,6 @@ int runStream(const std::function<Line(const QString &)> &convert)
     return anyBad ? BadInput : Ok;
 }
 
-// Parses; on failure or --help returns the exit code to end with.
-std::optional<int> parse(QCommandLineParser &parser, const QStringList &args, const QString &description,
-                         const QStringList &positional)
-{
-    parser.setApplicationDescription(description);
-    parser.addHelpOption();
-    for (const QString &p : positional)
-        parser.addPositionalArgument(p, p);
-    if (!parser.parse(args)) {
-        err() << parser.errorText() << '\n';
-        return BadInput;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out() << parser.helpText();
-        return Ok;
-    }
-    return std::nullopt;
-}
 
 bool isStdinMode(const QStringList &positional)
 {
@@ -158,7 +140,7 @@ bool isStdinMode(const QStringList &positional)
 int runLunarCommand(const QStringList &args)
 {
     QCommandLineParser parser;
-    if (auto code = parse(parser, args,
+    if (auto code = parseArguments(parser, args,
                           QStringLiteral("农历日期 the lunar date, 1900-2100\n"
                                          "输出 prints: 日期 农历年 农历月(闰月为负 negative for a leap month) 农历日 日名 "
                                          "(tab-separated)\n"
@@ -182,7 +164,7 @@ int runChartCommand(const QStringList &args)
     QCommandLineParser parser;
     const QCommandLineOption db = databaseOption();
     parser.addOption(db);
-    if (auto code = parse(parser, args,
+    if (auto code = parseArguments(parser, args,
                           QStringLiteral("生辰八字 the birth chart\n"
                                          "输出 prints: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行, one "
                                          "\"label<TAB>value\" line each\n"

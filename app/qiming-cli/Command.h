@@ -21,6 +21,11 @@ enum ExitCode { Ok = 0, Failed = 1, BadInput = 2 };
 QTextStream &out();
 QTextStream &err();
 
+// Sets up the parser with its description, --help and the positional arguments, and parses.
+// On a parse error (BadInput) or --help (Ok) returns the exit code to end with.
+std::optional<int> parseArguments(QCommandLineParser &parser, const QStringList &args, const QString &description,
+                                  const QStringList &positional);
+
 // --db FILE, the database the commands read (default: data.dll in the working directory).
 QCommandLineOption databaseOption();
 // Opens that database as the shared connection; on failure says why and returns the exit code.

@@ -1,9 +1,27 @@
-// What several subcommands share: the --db option and the shared connection it opens.
+// What several subcommands share: parsing, the --db option and the shared connection it opens.
 #include "Command.h"
 
 #include <QCommandLineParser>
 
 namespace qiming::cli {
+
+std::optional<int> parseArguments(QCommandLineParser &parser, const QStringList &args, const QString &description,
+                                  const QStringList &positional)
+{
+    parser.setApplicationDescription(description);
+    parser.addHelpOption();
+    for (const QString &p : positional)
+        parser.addPositionalArgument(p, p);
+    if (!parser.parse(args)) {
+        err() << parser.errorText() << '\n';
+        return BadInput;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out() << parser.helpText();
+        return Ok;
+    }
+    return std::nullopt;
+}
 
 QCommandLineOption databaseOption()
 {

@@ -29,28 +29,19 @@ void printResult(const data::BuildResult &r, const QString &path, const QString 
 int runDbCommand(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
+    const QString description(
         QStringLiteral("数据库文件 database file\n"
                        "  build [FILE]    新建 create (FILE 不得已存在 must not exist)\n"
                        "  upgrade [FILE]  更新参考数据 refresh reference data, keep 初始信息 and 自选列表\n"
                        "  status [FILE]   检查 check: exit 0 current, 3 absent, 4 outdated, 5 newer, 1 unusable"));
-    parser.addHelpOption();
     QCommandLineOption sources(QStringLiteral("sources"),
                                QStringLiteral("数据来源目录，可重复 source folder of TSV tables, repeatable "
                                               "(default: the project's data/tables and extract cache)"),
                                QStringLiteral("DIR"));
     parser.addOption(sources);
-    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("build | upgrade | status"));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("数据库文件 database file (data.dll)"),
-                                 QStringLiteral("[FILE]"));
-    if (!parser.parse(args)) {
-        err() << parser.errorText() << '\n';
-        return BadInput;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out() << parser.helpText();
-        return Ok;
-    }
+    if (auto code = parseArguments(parser, args, description,
+                                   {QStringLiteral("action"), QStringLiteral("[FILE]")}))
+        return *code;
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty() || positional.size() > 2) {
         err() << QStringLiteral("用法 usage: qiming-cli db build|upgrade|status [FILE]\n");

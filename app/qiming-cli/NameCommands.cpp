@@ -22,21 +22,11 @@ struct CommandLine {
 std::optional<int> parse(CommandLine &cl, const QStringList &args, bool withGender, const QString &description,
                          const QStringList &positional, int expected)
 {
-    cl.parser.setApplicationDescription(description);
-    cl.parser.addHelpOption();
     cl.parser.addOption(cl.db);
     if (withGender)
         cl.parser.addOption(cl.gender);
-    for (const QString &p : positional)
-        cl.parser.addPositionalArgument(p, p);
-    if (!cl.parser.parse(args)) {
-        err() << cl.parser.errorText() << '\n';
-        return BadInput;
-    }
-    if (cl.parser.isSet(QStringLiteral("help"))) {
-        out() << cl.parser.helpText();
-        return Ok;
-    }
+    if (auto code = parseArguments(cl.parser, args, description, positional))
+        return code;
     if (cl.parser.positionalArguments().size() != expected) {
         err() << QStringLiteral("参数个数不对 wrong number of arguments: %1\n").arg(positional.join(QLatin1Char(' ')));
         return BadInput;
