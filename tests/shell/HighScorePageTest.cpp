@@ -140,3 +140,27 @@ TEST_F(HighScorePageTest, FavouritesKeepTheFlagsOfTheRunThatFormedTheName)
     view->addToFavourites();
     EXPECT_EQ(favourites().rowCount(), 1);
 }
+
+TEST_F(HighScorePageTest, GeneratingAgainDuringARunStartsAfreshAndReportsOnce)
+{
+    start();
+    shell::ensureProfileLoaded();
+    shell::liveProfile().surname = QStringLiteral("欧阳");
+    shell::liveProfile().gender = QStringLiteral("nv");
+    generation::HighScoreRun *run = page()->run();
+    run->setSliceMs(0);
+    ModalAnswerer answerer;
+    child<QPushButton>(page(), "Button5")->click();
+    run->tick(); // part of the way
+    ASSERT_FALSE(run->isFinished());
+    // A fixed character now: the new run's set-up message must not find the old run ticking.
+    shell::liveProfile().fixedCharEnabled = true;
+    shell::liveProfile().fixedChar = QStringLiteral("安");
+    child<QPushButton>(page(), "Button5")->click();
+    for (int i = 0; i < 500 && !run->isFinished(); ++i)
+        QTest::qWait(10);
+    QTest::qWait(50);
+    EXPECT_EQ(answerer.texts(), QStringList({QStringLiteral("您设置了指定字，将全部显示！"), QStringLiteral("全部名字计算完毕！")}));
+    EXPECT_EQ(run->total(), 12);
+    EXPECT_EQ(page()->list()->size(), 12); // every name of the new run, none of the old
+}
