@@ -119,36 +119,35 @@ void HighScoreRun::resume()
 
 void HighScoreRun::step(std::vector<numerology::ScoredName> &batch)
 {
-    QString g1, g2;
+    // Only counts and pointers per name: the texts are made for listed names alone.
+    static const QString none;
+    const QString *g1 = &none;
+    const QString *g2 = &none;
     int t1 = 0, t2 = 0;
-    const size_t n = m_letters.size();
+    const auto take = [this](size_t k, const QString *&g, int &t) {
+        g = &m_letters[k];
+        t = m_counts[k];
+    };
     if (m_oneCharName) {
         if (!m_fixedFirst.isEmpty()) {
-            g1 = m_fixedFirst;
+            g1 = &m_fixedFirst;
             t1 = m_fixedFirstCount;
         } else {
-            g1 = m_letters[m_i];
-            t1 = m_counts[m_i];
+            take(m_i, g1, t1);
         }
         ++m_i;
     } else if (!m_fixedFirst.isEmpty()) {
-        g1 = m_fixedFirst;
+        g1 = &m_fixedFirst;
         t1 = m_fixedFirstCount;
-        g2 = m_letters[m_i];
-        t2 = m_counts[m_i];
-        ++m_i;
+        take(m_i++, g2, t2);
     } else if (!m_fixedSecond.isEmpty()) {
-        g1 = m_letters[m_i];
-        t1 = m_counts[m_i];
-        g2 = m_fixedSecond;
+        take(m_i++, g1, t1);
+        g2 = &m_fixedSecond;
         t2 = m_fixedSecondCount;
-        ++m_i;
     } else {
-        g1 = m_letters[m_i];
-        t1 = m_counts[m_i];
-        g2 = m_letters[m_j];
-        t2 = m_counts[m_j];
-        if (++m_j == n) {
+        take(m_i, g1, t1);
+        take(m_j, g2, t2);
+        if (++m_j == m_letters.size()) {
             m_j = 0;
             ++m_i;
         }
@@ -156,8 +155,7 @@ void HighScoreRun::step(std::vector<numerology::ScoredName> &batch)
     const numerology::FiveGrids grids = numerology::computeFiveGrids(m_k1, m_k2, t1, t2);
     const int score = m_scores->score(grids, m_female);
     if (score >= m_threshold) {
-        // The texts only for names that are listed.
-        const QString fullName = m_s1 + m_s2 + g1 + g2;
+        const QString fullName = m_s1 + m_s2 + *g1 + *g2;
         const numerology::NameAttributes a = m_chars.lookupFullName(fullName, m_singleSurname, m_oneCharName);
         batch.push_back({fullName, a.pinyin, a.elements, a.simplifiedStrokes, a.kangxiStrokes,
                          numerology::fiveGridsText(grids), QString::number(score)});
