@@ -29,10 +29,25 @@ protected:
     {
         ModalAnswerer answerer;
         child<QPushButton>(page(), "Button5")->click();
+        waitForRunEnd();
+        return answerer.texts();
+    }
+    void waitForRunEnd()
+    {
         for (int i = 0; i < 500 && !page()->run()->isFinished(); ++i)
             QTest::qWait(10);
         QTest::qWait(50);
-        return answerer.texts();
+    }
+    // A girl with a compound surname: twelve characters, 144 names, in the smallest slices.
+    generation::HighScoreRun *prepareGirlsRun()
+    {
+        start();
+        shell::ensureProfileLoaded();
+        shell::liveProfile().surname = QStringLiteral("欧阳");
+        shell::liveProfile().gender = QStringLiteral("nv");
+        generation::HighScoreRun *run = page()->run();
+        run->setSliceMs(0);
+        return run;
     }
     QString label(const char *name) { return child<QLabel>(page(), name)->text(); }
     data::RowSet favourites()
@@ -74,12 +89,7 @@ TEST_F(HighScorePageTest, SingleNameAndFixedCharacterMessagesComeBeforeTheRun)
 
 TEST_F(HighScorePageTest, PauseResumeAndSortDuringARun)
 {
-    start();
-    shell::ensureProfileLoaded();
-    shell::liveProfile().surname = QStringLiteral("欧阳");
-    shell::liveProfile().gender = QStringLiteral("nv");
-    generation::HighScoreRun *run = page()->run();
-    run->setSliceMs(0);
+    generation::HighScoreRun *run = prepareGirlsRun();
     auto *pause = child<QPushButton>(page(), "Button34");
     {
         ModalAnswerer answerer;
@@ -100,8 +110,7 @@ TEST_F(HighScorePageTest, PauseResumeAndSortDuringARun)
         ASSERT_GE(warning, 0);
         EXPECT_EQ(answerer.captions().value(warning), QStringLiteral("警告"));
     }
-    for (int i = 0; i < 500 && !run->isFinished(); ++i)
-        QTest::qWait(10);
+    waitForRunEnd();
     EXPECT_EQ(run->computed(), 144);
     ModalAnswerer answerer;
     child<QPushButton>(page(), "Button22")->click();
@@ -143,12 +152,7 @@ TEST_F(HighScorePageTest, FavouritesKeepTheFlagsOfTheRunThatFormedTheName)
 
 TEST_F(HighScorePageTest, GeneratingAgainDuringARunStartsAfreshAndReportsOnce)
 {
-    start();
-    shell::ensureProfileLoaded();
-    shell::liveProfile().surname = QStringLiteral("欧阳");
-    shell::liveProfile().gender = QStringLiteral("nv");
-    generation::HighScoreRun *run = page()->run();
-    run->setSliceMs(0);
+    generation::HighScoreRun *run = prepareGirlsRun();
     ModalAnswerer answerer;
     child<QPushButton>(page(), "Button5")->click();
     run->tick(); // part of the way
@@ -157,9 +161,7 @@ TEST_F(HighScorePageTest, GeneratingAgainDuringARunStartsAfreshAndReportsOnce)
     shell::liveProfile().fixedCharEnabled = true;
     shell::liveProfile().fixedChar = QStringLiteral("安");
     child<QPushButton>(page(), "Button5")->click();
-    for (int i = 0; i < 500 && !run->isFinished(); ++i)
-        QTest::qWait(10);
-    QTest::qWait(50);
+    waitForRunEnd();
     EXPECT_EQ(answerer.texts(), QStringList({QStringLiteral("您设置了指定字，将全部显示！"), QStringLiteral("全部名字计算完毕！")}));
     EXPECT_EQ(run->total(), 12);
     EXPECT_EQ(page()->list()->size(), 12); // every name of the new run, none of the old
