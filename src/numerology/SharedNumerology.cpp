@@ -1,8 +1,8 @@
 #include "numerology/SharedNumerology.h"
 
+#include "data/PerConnection.h"
 #include "data/SharedDatabase.h"
 
-#include <memory>
 
 namespace qiming::numerology {
 
@@ -20,14 +20,8 @@ LuckTables &sharedLuckTables()
 
 const ScoreTable &sharedScoreTable()
 {
-    static std::unique_ptr<ScoreTable> table;
-    static quint64 connection = 0;
-    const quint64 current = data::sharedDatabase().connectionId();
-    if (!table || (current != 0 && current != connection)) {
-        table = std::make_unique<ScoreTable>(sharedLuckTables());
-        connection = current;
-    }
-    return *table;
+    static data::PerConnection<ScoreTable> table;
+    return table.get(data::sharedDatabase(), [](data::Database &) { return ScoreTable(sharedLuckTables()); });
 }
 
 HanziInfo lookupHanzi(const QString &ch, bool *found)

@@ -1,9 +1,9 @@
 #include "review/Favourites.h"
 
+#include "data/PerConnection.h"
 #include "data/SharedDatabase.h"
 #include "numerology/SharedNumerology.h"
 
-#include <optional>
 
 namespace qiming::review {
 
@@ -11,17 +11,9 @@ namespace {
 
 const QString kQuery = QStringLiteral("select *  from 自选列表 order by ID");
 
-std::optional<data::EditableRowSet> &rowSet()
+data::PerConnection<data::EditableRowSet> &rowSet()
 {
-    static std::optional<data::EditableRowSet> rows;
-    static quint64 connection = 0;
-    const quint64 current = data::sharedDatabase().connectionId();
-    if (rows && current != 0 && current != connection)
-        rows.reset();
-    if (!rows) {
-        rows = data::EditableRowSet::load(data::sharedDatabase(), QStringLiteral("自选列表"), kQuery);
-        connection = current;
-    }
+    static data::PerConnection<data::EditableRowSet> rows;
     return rows;
 }
 
@@ -34,13 +26,15 @@ QString flag(bool on)
 
 data::EditableRowSet &favouritesRows()
 {
-    return *rowSet();
+    return rowSet().get(data::sharedDatabase(), [](data::Database &db) {
+        return data::EditableRowSet::load(db, QStringLiteral("自选列表"), kQuery);
+    });
 }
 
 void reloadFavourites()
 {
     rowSet().reset();
-    rowSet();
+    favouritesRows();
 }
 
 bool addFavourite(const QString &name, const FavouriteFlags &flags)
