@@ -2,6 +2,7 @@
 #include "Command.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace qiming::cli {
 
@@ -17,7 +18,13 @@ std::optional<int> parseArguments(QCommandLineParser &parser, const QStringList 
         return BadInput;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        out() << parser.helpText();
+        // Qt names only the program in the usage line; the subcommand belongs there too.
+        QString help = parser.helpText();
+        const QString program = QCoreApplication::arguments().value(0);
+        const qsizetype at = help.indexOf(program);
+        if (!program.isEmpty() && !args.isEmpty() && at >= 0 && at < help.indexOf(QLatin1Char('\n')))
+            help.replace(at, program.size(), args.first());
+        out() << help;
         return Ok;
     }
     return std::nullopt;

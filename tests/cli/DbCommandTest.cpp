@@ -49,4 +49,11 @@ TEST(DbCommand, BadInputExitsTwoWithOneLine)
     const CliResult help = runCli({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("用法")) && help.out.contains(QStringLiteral("Usage")));
+    // A subcommand's own help names it on the usage line.
+    for (const QString &command : {QStringLiteral("db"), QStringLiteral("score"), QStringLiteral("lunar")}) {
+        const CliResult sub = runCli({command, QStringLiteral("--help")});
+        EXPECT_EQ(sub.exitCode, 0);
+        EXPECT_TRUE(sub.out.section(QLatin1Char('\n'), 0, 0).contains(QStringLiteral("qiming-cli ") + command + QStringLiteral(" [options]")))
+            << sub.out.toStdString();
+    }
 }
