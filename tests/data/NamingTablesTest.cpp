@@ -189,6 +189,42 @@ TEST_F(NamingTables, ScVerdictsFollowTheRelationsOfTheGrids)
     }
 }
 
+// Each configuration is written for itself. Two entries of one column sharing a run of
+// kRun characters share a stock phrase; a sentence (up to 。 or ；) met in more than three
+// rows is a stock sentence. Both are what a parent comparing two names notices at once.
+TEST_F(NamingTables, ScTextsAreNotAssembledFromStockSentences)
+{
+    constexpr int kRun = 14;
+    const data::RowSet rs = rows(QStringLiteral("select * from sc"));
+    ASSERT_EQ(rs.rowCount(), 125);
+    QHash<QString, QSet<QString>> rowsOfSentence;
+    for (const char *name : {"yy", "content", "jcy", "cgy", "rjgx", "xg"}) {
+        const QString column = QString::fromLatin1(name);
+        QHash<QString, QString> ownerOfRun;
+        QSet<QString> reported;
+        for (int r = 0; r < rs.rowCount(); ++r) {
+            const QString title = rs.value(r, QStringLiteral("title"));
+            const QString text = rs.value(r, column);
+            for (qsizetype i = 0; i + kRun <= text.size(); ++i) {
+                const QString run = text.mid(i, kRun);
+                const auto owner = ownerOfRun.constFind(run);
+                if (owner == ownerOfRun.constEnd()) {
+                    ownerOfRun.insert(run, title);
+                } else if (*owner != title && !reported.contains(*owner + title)) {
+                    reported.insert(*owner + title);
+                    ADD_FAILURE() << name << ' ' << owner->toStdString() << " and " << title.toStdString()
+                                  << " share \"" << run.toStdString() << '"';
+                }
+            }
+            static const QRegularExpression stops(QStringLiteral("[。；]"));
+            for (const QString &sentence : text.split(stops, Qt::SkipEmptyParts))
+                rowsOfSentence[sentence.trimmed()].insert(title);
+        }
+    }
+    for (auto it = rowsOfSentence.cbegin(); it != rowsOfSentence.cend(); ++it)
+        EXPECT_LE(it->size(), 3) << '"' << it.key().toStdString() << "\" is in " << it->size() << " rows";
+}
+
 // 天格 is fixed by the surname and its text is printed all the same: no text tells the family
 // what to do about a name, and every lonely number says so in its text, as the score treats it.
 TEST_F(NamingTables, N81TextsGiveNoNamingAdviceAndNameTheLonelyNumbers)
