@@ -223,6 +223,15 @@ TEST_F(NamingTables, ScTextsAreNotAssembledFromStockSentences)
     }
     for (auto it = rowsOfSentence.cbegin(); it != rowsOfSentence.cend(); ++it)
         EXPECT_LE(it->size(), 3) << '"' << it.key().toStdString() << "\" is in " << it->size() << " rows";
+    // Short titles are compared whole: two configurations never share one.
+    QHash<QString, QString> titleOf;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        const QString yy = rs.value(r, QStringLiteral("yy"));
+        const QString title = rs.value(r, QStringLiteral("title"));
+        EXPECT_FALSE(titleOf.contains(yy)) << title.toStdString() << " and " << titleOf.value(yy).toStdString()
+                                           << " are both \"" << yy.toStdString() << '"';
+        titleOf.insert(yy, title);
+    }
 }
 
 // 天格 is fixed by the surname and its text is printed all the same: no text tells the family
