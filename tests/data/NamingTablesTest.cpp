@@ -6,8 +6,11 @@
 #include "data/DatabaseBuilder.h"
 #include "data/RowSet.h"
 #include "data/SharedDatabase.h"
+#include "numerology/FiveGrids.h"
 
 #include <QFile>
+#include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -58,6 +61,11 @@ int relation(QChar a, QChar b)
 {
     const int d = (kElements.indexOf(b) - kElements.indexOf(a) + 5) % 5;
     return d == 0 ? 0 : (d == 1 || d == 4) ? 1 : -1;
+}
+
+bool generates(QChar a, QChar b)
+{
+    return (kElements.indexOf(b) - kElements.indexOf(a) + 5) % 5 == 1;
 }
 
 bool overcomes(QChar a, QChar b)
@@ -140,23 +148,110 @@ TEST_F(NamingTables, ScHasEveryTripleOnceWithVerdictsAndTexts)
 
 // Success reads 天格 against 人格, the base 人格 against 地格, relations the overcoming
 // that reaches 人格: the verdicts must follow those relations or the score contradicts the text.
+// Three grids of one element are one element in excess, which the texts describe: 平 throughout.
 TEST_F(NamingTables, ScVerdictsFollowTheRelationsOfTheGrids)
 {
+    // The level one grid gives 人格: fed by it, the same, feeding it, or either overcoming the other.
+    const auto levelToward = [](QChar other, QChar ren) {
+        if (other == ren)
+            return QStringLiteral("吉");
+        if (generates(other, ren))
+            return QStringLiteral("大吉");
+        if (generates(ren, other))
+            return QStringLiteral("半吉");
+        return QStringLiteral("凶");
+    };
     const data::RowSet rs = rows(QStringLiteral("select title,jx,jx1,jx2,jx3 from sc"));
     ASSERT_EQ(rs.rowCount(), 125);
     for (int r = 0; r < rs.rowCount(); ++r) {
         const QString title = rs.value(r, 0);
         const QChar tian = title.at(0), ren = title.at(1), di = title.at(2);
+        const bool oneElement = tian == ren && ren == di;
+        const QString base = oneElement ? QStringLiteral("平") : levelToward(di, ren);
+        const QString success = oneElement ? QStringLiteral("平") : levelToward(tian, ren);
+        QString relations = QStringLiteral("吉");
+        if (overcomes(tian, ren) || overcomes(di, ren))
+            relations = QStringLiteral("凶");
+        else if (oneElement || overcomes(ren, tian) || overcomes(ren, di))
+            relations = QStringLiteral("平");
+        else if (generates(tian, ren) && generates(di, ren))
+            relations = QStringLiteral("大吉");
+        EXPECT_EQ(rs.value(r, 2), base) << title.toStdString() << " jx1";
+        EXPECT_EQ(rs.value(r, 3), success) << title.toStdString() << " jx2";
+        EXPECT_EQ(rs.value(r, 4), relations) << title.toStdString() << " jx3";
         const bool successBad = relation(tian, ren) < 0;
         const bool baseBad = relation(ren, di) < 0;
-        const QString jx1 = rs.value(r, 2), jx2 = rs.value(r, 3), jx3 = rs.value(r, 4);
-        EXPECT_EQ(jx2.contains(QStringLiteral("凶")), successBad) << title.toStdString();
-        EXPECT_EQ(jx1.contains(QStringLiteral("凶")), baseBad) << title.toStdString();
-        EXPECT_EQ(jx3.contains(QStringLiteral("凶")), overcomes(tian, ren) || overcomes(di, ren)) << title.toStdString();
-        const QString overall = successBad && baseBad ? QStringLiteral("凶")
-                                : successBad || baseBad ? QStringLiteral("平")
-                                                        : QStringLiteral("吉");
+        const QString overall = oneElement                ? QStringLiteral("平")
+                                : successBad && baseBad   ? QStringLiteral("凶")
+                                : successBad || baseBad   ? QStringLiteral("平")
+                                                          : QStringLiteral("吉");
         EXPECT_EQ(rs.value(r, 1), overall) << title.toStdString();
+    }
+}
+
+// Each configuration is written for itself. Two entries of one column sharing a run of
+// kRun characters share a stock phrase; a sentence (up to 。 or ；) met in more than three
+// rows is a stock sentence. Both are what a parent comparing two names notices at once.
+TEST_F(NamingTables, ScTextsAreNotAssembledFromStockSentences)
+{
+    constexpr int kRun = 14;
+    const data::RowSet rs = rows(QStringLiteral("select * from sc"));
+    ASSERT_EQ(rs.rowCount(), 125);
+    QHash<QString, QSet<QString>> rowsOfSentence;
+    for (const char *name : {"yy", "content", "jcy", "cgy", "rjgx", "xg"}) {
+        const QString column = QString::fromLatin1(name);
+        QHash<QString, QString> ownerOfRun;
+        QSet<QString> reported;
+        for (int r = 0; r < rs.rowCount(); ++r) {
+            const QString title = rs.value(r, QStringLiteral("title"));
+            const QString text = rs.value(r, column);
+            for (qsizetype i = 0; i + kRun <= text.size(); ++i) {
+                const QString run = text.mid(i, kRun);
+                const auto owner = ownerOfRun.constFind(run);
+                if (owner == ownerOfRun.constEnd()) {
+                    ownerOfRun.insert(run, title);
+                } else if (*owner != title && !reported.contains(*owner + title)) {
+                    reported.insert(*owner + title);
+                    ADD_FAILURE() << name << ' ' << owner->toStdString() << " and " << title.toStdString()
+                                  << " share \"" << run.toStdString() << '"';
+                }
+            }
+            static const QRegularExpression stops(QStringLiteral("[。；]"));
+            for (const QString &sentence : text.split(stops, Qt::SkipEmptyParts))
+                rowsOfSentence[sentence.trimmed()].insert(title);
+        }
+    }
+    for (auto it = rowsOfSentence.cbegin(); it != rowsOfSentence.cend(); ++it)
+        EXPECT_LE(it->size(), 3) << '"' << it.key().toStdString() << "\" is in " << it->size() << " rows";
+    // Short titles are compared whole: two configurations never share one.
+    QHash<QString, QString> titleOf;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        const QString yy = rs.value(r, QStringLiteral("yy"));
+        const QString title = rs.value(r, QStringLiteral("title"));
+        EXPECT_FALSE(titleOf.contains(yy)) << title.toStdString() << " and " << titleOf.value(yy).toStdString()
+                                           << " are both \"" << yy.toStdString() << '"';
+        titleOf.insert(yy, title);
+    }
+}
+
+// 天格 is fixed by the surname and its text is printed all the same: no text tells the family
+// what to do about a name, and every lonely number says so in its text, as the score treats it.
+TEST_F(NamingTables, N81TextsGiveNoNamingAdviceAndNameTheLonelyNumbers)
+{
+    const data::RowSet rs = rows(QStringLiteral("select * from N81"));
+    ASSERT_EQ(rs.rowCount(), 81);
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        const QString num = rs.value(r, QStringLiteral("num"));
+        for (const char *column : {"as", "content"}) {
+            const QString text = rs.value(r, QString::fromLatin1(column));
+            for (const QString &advice : {QStringLiteral("起名"), QStringLiteral("避开"), QStringLiteral("若已"),
+                                          QStringLiteral("取名"), QStringLiteral("改名")})
+                EXPECT_FALSE(text.contains(advice)) << num.toStdString() << ' ' << advice.toStdString();
+            // 主人 reads as "master"; the texts write 其人 or 此数之人.
+            EXPECT_FALSE(text.contains(QStringLiteral("主人"))) << num.toStdString();
+        }
+        const bool lonely = numerology::isLonelyNumber(num.toInt());
+        EXPECT_EQ(rs.value(r, QStringLiteral("content")).contains(QStringLiteral("孤寡")), lonely) << num.toStdString();
     }
 }
 
