@@ -1,4 +1,5 @@
-// The tables of the fun tools that the project writes (blood types, zodiac fortunes, fingerprints), checked in a database built from data/tables: every key the pages can ask for
+// The tables of the fun tools that the project writes (blood types, zodiac fortunes, fingerprints,
+// star-sign pairs), checked in a database built from data/tables: every key the pages can ask for
 // has exactly one row, no text is empty, every prediction carries its note, and no two rows read
 // like copies of one template.
 #include "TestSupport.h"
@@ -9,6 +10,8 @@
 #include "data/SharedDatabase.h"
 
 #include <QHash>
+#include <QMap>
+#include <QPair>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -26,6 +29,12 @@ const QStringList kBloodTypes{QStringLiteral("A"), QStringLiteral("B"), QStringL
 const QStringList kAnimals{QStringLiteral("鼠"), QStringLiteral("牛"), QStringLiteral("虎"), QStringLiteral("兔"),
                            QStringLiteral("龙"), QStringLiteral("蛇"), QStringLiteral("马"), QStringLiteral("羊"),
                            QStringLiteral("猴"), QStringLiteral("鸡"), QStringLiteral("狗"), QStringLiteral("猪")};
+
+const QStringList kSigns{QStringLiteral("白羊座"), QStringLiteral("金牛座"), QStringLiteral("双子座"),
+                         QStringLiteral("巨蟹座"), QStringLiteral("狮子座"), QStringLiteral("处女座"),
+                         QStringLiteral("天秤座"), QStringLiteral("天蝎座"), QStringLiteral("射手座"),
+                         QStringLiteral("摩羯座"), QStringLiteral("水瓶座"), QStringLiteral("双鱼座")};
+const QStringList kRatings{QStringLiteral("★★★☆☆"), QStringLiteral("★★★★☆"), QStringLiteral("★★★★★")};
 
 QStringList fingerprintCodes()
 {
@@ -134,6 +143,46 @@ TEST_F(FunTables, FingerprintsHaveEveryCodeOfFiveWhorlsOrLoopsWithADistinctTypeN
         EXPECT_TRUE(text.contains(kNote)) << code.toStdString();
     }
     EXPECT_EQ(typeNames.size(), 32);
+}
+
+// Rows come one first sign at a time: a sign with rows has one for every partner. The rating that
+// opens a title is how well two signs suit each other, so it reads the same from either side; the
+// words after it are written for the pair as seen from the first sign.
+TEST_F(FunTables, StarSignPairsHaveOneRowForEveryPartnerAndOneRatingForBothSides)
+{
+    const data::RowSet all = rows(QStringLiteral("select xingzuo1, xingzuo2 from 星座配对"));
+    QSet<QString> written;
+    for (int r = 0; r < all.rowCount(); ++r) {
+        EXPECT_TRUE(kSigns.contains(all.value(r, 0)) && kSigns.contains(all.value(r, 1)))
+            << all.value(r, 0).toStdString() << '/' << all.value(r, 1).toStdString();
+        written.insert(all.value(r, 0));
+    }
+    ASSERT_FALSE(written.isEmpty());
+    EXPECT_EQ(all.rowCount(), 12 * written.size());
+    QMap<QPair<QString, QString>, QString> ratingOf;
+    for (const QString &mine : kSigns) {
+        if (!written.contains(mine))
+            continue;
+        for (const QString &theirs : kSigns) {
+            const std::string key = (mine + QLatin1Char('/') + theirs).toStdString();
+            const data::RowSet rs =
+                rows(QStringLiteral("select * from 星座配对 where xingzuo1 = ? and xingzuo2 = ?"), {mine, theirs});
+            ASSERT_EQ(rs.rowCount(), 1) << key;
+            expectFilled(rs, 0, {QStringLiteral("title"), QStringLiteral("content1"), QStringLiteral("content2")}, key);
+            EXPECT_TRUE(rs.value(0, QStringLiteral("content2")).contains(kNote)) << key;
+            const QString title = rs.value(0, QStringLiteral("title"));
+            const QString stars = title.section(QLatin1Char(' '), 0, 0);
+            EXPECT_TRUE(kRatings.contains(stars)) << key << ' ' << title.toStdString();
+            EXPECT_GT(title.size(), stars.size() + 3) << key << ' ' << title.toStdString();
+            ratingOf.insert({mine, theirs}, stars);
+        }
+    }
+    for (auto it = ratingOf.cbegin(); it != ratingOf.cend(); ++it) {
+        const auto back = ratingOf.constFind({it.key().second, it.key().first});
+        if (back != ratingOf.cend()) {
+            EXPECT_EQ(it.value(), *back) << (it.key().first + QLatin1Char('/') + it.key().second).toStdString();
+        }
+    }
 }
 
 namespace {
@@ -245,5 +294,7 @@ INSTANTIATE_TEST_SUITE_P(
                    QStringLiteral("【总体】"), QStringLiteral("【事业】"), QStringLiteral("【财运】"),
                    QStringLiteral("【家庭】"), QStringLiteral("【健康】"), QStringLiteral("【小贴士】")}},
         TextTable{"Fingerprints", "select zhiwen, jiexi from 指纹预测", 1,
-                  {QStringLiteral("指纹看性格是民间趣谈，仅供娱乐参考。")}}),
+                  {QStringLiteral("指纹看性格是民间趣谈，仅供娱乐参考。")}},
+        TextTable{"StarSignPairs", "select xingzuo1, xingzuo2, title, content1, content2 from 星座配对", 2,
+                  kRatings + QStringList{QStringLiteral("星座配对是民间趣谈，仅供娱乐参考。")}}),
     [](const auto &info) { return std::string(info.param.name); });
