@@ -180,7 +180,8 @@ TEST_F(FunTables, StarSignPairsHaveOneRowForEveryPartnerAndOneRatingForBothSides
     for (auto it = ratingOf.cbegin(); it != ratingOf.cend(); ++it) {
         const auto back = ratingOf.constFind({it.key().second, it.key().first});
         if (back != ratingOf.cend()) {
-            EXPECT_EQ(it.value().toStdString(), back->toStdString()) << (it.key().first + QLatin1Char('/') + it.key().second).toStdString();
+            EXPECT_EQ(it.value().toStdString(), back->toStdString())
+                << (it.key().first + QLatin1Char('/') + it.key().second).toStdString();
         }
     }
 }
