@@ -84,25 +84,25 @@ TEST_F(FunToolsTest, EightPicturedButtonsChooseThePagesAndTheLastPageIsKept)
     const QStringList captions{QStringLiteral("黄道吉日"), QStringLiteral("节日大全"), QStringLiteral("生肖运程"),
                                QStringLiteral("生肖纪年"), QStringLiteral("指纹预测"), QStringLiteral("星座配对"),
                                QStringLiteral("生男生女"), QStringLiteral("血型配对")};
-    auto *pages = child<QTabWidget>("PageControl1");
+    auto *pages = child<QTabWidget>("funPages");
     EXPECT_TRUE(pages->tabBar()->isHidden());
     EXPECT_EQ(text(window->windowTitle()), "趣味工具");
     EXPECT_EQ(window->objectName(), QStringLiteral("TForm13"));
     show();
     EXPECT_EQ(pages->currentIndex(), 0);
     for (int i = 0; i < 8; ++i) {
-        auto *b = child<QToolButton>(QStringLiteral("ToolButton%1").arg(i + 1).toLatin1().constData());
+        auto *b = child<QToolButton>(QStringLiteral("funToolButton%1").arg(i + 1).toLatin1().constData());
         EXPECT_EQ(b->text(), captions.at(i));
         EXPECT_FALSE(b->icon().isNull());
         b->click();
         EXPECT_EQ(pages->currentIndex(), i);
         EXPECT_EQ(pages->tabText(i), tools::FunToolsWindow::pageCaptions().at(i));
     }
-    child<QToolButton>("ToolButton5")->click();
+    child<QToolButton>("funToolButton5")->click();
     window->hide();
     show();
     EXPECT_EQ(pages->currentIndex(), 4);
-    EXPECT_TRUE(child<QToolButton>("ToolButton5")->isChecked());
+    EXPECT_TRUE(child<QToolButton>("funToolButton5")->isChecked());
 }
 
 TEST_F(FunToolsTest, TheWeddingPageOpensOnThisYearAndFollowsTheYearList)
@@ -113,7 +113,7 @@ TEST_F(FunToolsTest, TheWeddingPageOpensOnThisYearAndFollowsTheYearList)
     EXPECT_EQ(years->itemData(0).toInt(), 2015);
     const int thisYear = std::clamp(QDate::currentDate().year(), tools::kFirstAlmanacYear, tools::kLastAlmanacYear);
     EXPECT_EQ(years->currentData().toInt(), thisYear);
-    auto *memo = child<QPlainTextEdit>("Memo1");
+    auto *memo = child<QPlainTextEdit>("weddingText");
     EXPECT_EQ(memo->toPlainText(), tools::weddingDayText(thisYear));
     years->setCurrentIndex(0);
     EXPECT_TRUE(memo->toPlainText().startsWith(QStringLiteral("2015年结婚黄道吉日表\n\n2015年01月04日 ")));
@@ -122,11 +122,11 @@ TEST_F(FunToolsTest, TheWeddingPageOpensOnThisYearAndFollowsTheYearList)
 TEST_F(FunToolsTest, TheZodiacFortunesListTheTableAndShowTheChosenRow)
 {
     show();
-    child<QToolButton>("ToolButton3")->click();
-    auto *animals = child<QComboBox>("ComboBox1");
+    child<QToolButton>("funToolButton3")->click();
+    auto *animals = child<QComboBox>("zodiacList");
     ASSERT_EQ(animals->count(), 2);
     EXPECT_EQ(text(animals->itemText(1)), "牛");
-    auto *fortune = child<QPlainTextEdit>("Memo3");
+    auto *fortune = child<QPlainTextEdit>("fortuneText");
     EXPECT_EQ(text(fortune->toPlainText()), "鼠年运势测试文字。");
     window->showZodiacFortune(1);
     EXPECT_EQ(text(fortune->toPlainText()), "牛年运势测试文字。");
@@ -135,20 +135,20 @@ TEST_F(FunToolsTest, TheZodiacFortunesListTheTableAndShowTheChosenRow)
 TEST_F(FunToolsTest, AFingerprintCodeIsLookedUpAsTypedAndAQuoteIsJustACharacter)
 {
     show();
-    auto *code = child<QLineEdit>("Edit1");
-    auto *type = child<QLabel>("Label3");
-    auto *reading = child<QLabel>("Label4");
+    auto *code = child<QLineEdit>("fingerprintEdit");
+    auto *type = child<QLabel>("fingerprintTypeLabel");
+    auto *reading = child<QLabel>("fingerprintReadingLabel");
     EXPECT_EQ(code->maxLength(), 5);
     EXPECT_EQ(text(type->text()), "指纹类型：");
 
     code->setText(QStringLiteral("ooxxo")); // the keys compare without ASCII case
-    EXPECT_TRUE(press("Button1").isEmpty());
+    EXPECT_TRUE(press("fingerprintButton").isEmpty());
     EXPECT_EQ(text(type->text()), "指纹类型：OOXXO");
     EXPECT_EQ(text(reading->text()), "性格分析：测试解析一。");
 
     for (const char *bad : {"O'XXO", "OOOOO", "", "'"}) {
         code->setText(QString::fromUtf8(bad));
-        EXPECT_EQ(press("Button1"), QStringList{QStringLiteral("输入有误，请检查")}) << bad;
+        EXPECT_EQ(press("fingerprintButton"), QStringList{QStringLiteral("输入有误，请检查")}) << bad;
         EXPECT_EQ(text(type->text()), "指纹类型：OOXXO") << bad;
         EXPECT_EQ(text(reading->text()), "性格分析：测试解析一。") << bad;
     }
@@ -157,43 +157,43 @@ TEST_F(FunToolsTest, AFingerprintCodeIsLookedUpAsTypedAndAQuoteIsJustACharacter)
 TEST_F(FunToolsTest, StarSignPairsIncludingEqualSignsAndPairsWithoutARow)
 {
     show();
-    auto *mine = child<QComboBox>("ComboBox2");
-    auto *partner = child<QComboBox>("ComboBox3");
+    auto *mine = child<QComboBox>("mySignList");
+    auto *partner = child<QComboBox>("partnerSignList");
     ASSERT_EQ(mine->count(), 12);
     EXPECT_EQ(text(mine->currentText()), "白羊座");
     EXPECT_EQ(text(partner->itemText(11)), "双鱼座");
-    auto *title = child<QLabel>("Label7");
+    auto *title = child<QLabel>("starTitleLabel");
     EXPECT_EQ(text(title->text()), "星座配对结果：");
 
-    EXPECT_TRUE(press("Button2").isEmpty());
+    EXPECT_TRUE(press("starButton").isEmpty());
     EXPECT_EQ(text(title->text()), "星座配对结果： 白羊配白羊");
-    EXPECT_EQ(text(child<QLabel>("Label8")->text()), "同为白羊。");
-    EXPECT_EQ(text(child<QPlainTextEdit>("Memo5")->toPlainText()), "两个白羊的长文。");
+    EXPECT_EQ(text(child<QLabel>("starContentLabel")->text()), "同为白羊。");
+    EXPECT_EQ(text(child<QPlainTextEdit>("starText")->toPlainText()), "两个白羊的长文。");
 
     partner->setCurrentIndex(1);
-    press("Button2");
+    press("starButton");
     EXPECT_EQ(text(title->text()), "星座配对结果： 白羊配金牛");
 
     // The order of the pair counts: 金牛 with 白羊 has no row here, and shows nothing.
     mine->setCurrentIndex(1);
     partner->setCurrentIndex(0);
-    EXPECT_TRUE(press("Button2").isEmpty());
+    EXPECT_TRUE(press("starButton").isEmpty());
     EXPECT_EQ(text(title->text()), "星座配对结果： ");
-    EXPECT_TRUE(child<QLabel>("Label8")->text().isEmpty());
-    EXPECT_TRUE(child<QPlainTextEdit>("Memo5")->toPlainText().isEmpty());
+    EXPECT_TRUE(child<QLabel>("starContentLabel")->text().isEmpty());
+    EXPECT_TRUE(child<QPlainTextEdit>("starText")->toPlainText().isEmpty());
 }
 
 TEST_F(FunToolsTest, TheBoyOrGirlTableAnswersOnlyWhatItHolds)
 {
     show();
-    auto *age = child<QComboBox>("ComboBox4");
-    auto *month = child<QComboBox>("ComboBox5");
+    auto *age = child<QComboBox>("ageList");
+    auto *month = child<QComboBox>("monthList");
     ASSERT_EQ(age->count(), 28);
     EXPECT_EQ(text(age->currentText()), "18");
     EXPECT_EQ(text(age->itemText(27)), "45");
     ASSERT_EQ(month->count(), 12);
     EXPECT_EQ(text(month->currentText()), "1");
-    auto *result = child<QLabel>("Label11");
+    auto *result = child<QLabel>("babyResultLabel");
     EXPECT_EQ(text(result->text()), "预测结果：");
 
     struct Case {
@@ -213,7 +213,7 @@ TEST_F(FunToolsTest, TheBoyOrGirlTableAnswersOnlyWhatItHolds)
     for (const Case &c : cases) {
         age->setCurrentText(QString::fromUtf8(c.age));
         month->setCurrentIndex(c.month - 1);
-        EXPECT_TRUE(press("Button3").isEmpty());
+        EXPECT_TRUE(press("babyButton").isEmpty());
         EXPECT_EQ(text(result->text()), c.result) << c.age << " " << c.month;
     }
 }
@@ -243,25 +243,25 @@ TEST_F(FunToolsTest, TheMonthIsReadFromItsOwnColumnWhereverTheColumnStands)
 TEST_F(FunToolsTest, BloodTypesShowThePairAndTheContentOnceHoweverOftenPressed)
 {
     show();
-    auto *man = child<QComboBox>("ComboBox6");
-    auto *woman = child<QComboBox>("ComboBox7");
+    auto *man = child<QComboBox>("manBloodList");
+    auto *woman = child<QComboBox>("womanBloodList");
     ASSERT_EQ(man->count(), 4);
     EXPECT_EQ(text(man->currentText()), "A");
     EXPECT_EQ(text(woman->itemText(3)), "AB");
-    EXPECT_EQ(text(child<QLabel>("Label15")->text()), "配对血型为：");
-    EXPECT_EQ(text(child<QLabel>("Label16")->text()), "总体评价：");
+    EXPECT_EQ(text(child<QLabel>("bloodPairLabel")->text()), "配对血型为：");
+    EXPECT_EQ(text(child<QLabel>("bloodTitleLabel")->text()), "总体评价：");
 
-    press("Button4");
-    EXPECT_TRUE(press("Button4").isEmpty());
-    EXPECT_EQ(text(child<QLabel>("Label15")->text()), "配对血型为：  男方血型为 A；  女方血型为 A");
-    EXPECT_EQ(text(child<QLabel>("Label16")->text()), "总体评价：    A配A");
-    EXPECT_EQ(text(child<QPlainTextEdit>("Memo8")->toPlainText()), "A与A的评价。");
+    press("bloodButton");
+    EXPECT_TRUE(press("bloodButton").isEmpty());
+    EXPECT_EQ(text(child<QLabel>("bloodPairLabel")->text()), "配对血型为：  男方血型为 A；  女方血型为 A");
+    EXPECT_EQ(text(child<QLabel>("bloodTitleLabel")->text()), "总体评价：    A配A");
+    EXPECT_EQ(text(child<QPlainTextEdit>("bloodText")->toPlainText()), "A与A的评价。");
 
     woman->setCurrentIndex(3);
-    press("Button4");
-    EXPECT_EQ(text(child<QLabel>("Label15")->text()), "配对血型为：  男方血型为 A；  女方血型为 AB");
-    EXPECT_EQ(text(child<QLabel>("Label16")->text()), "总体评价：    ");
-    EXPECT_TRUE(child<QPlainTextEdit>("Memo8")->toPlainText().isEmpty());
+    press("bloodButton");
+    EXPECT_EQ(text(child<QLabel>("bloodPairLabel")->text()), "配对血型为：  男方血型为 A；  女方血型为 AB");
+    EXPECT_EQ(text(child<QLabel>("bloodTitleLabel")->text()), "总体评价：    ");
+    EXPECT_TRUE(child<QPlainTextEdit>("bloodText")->toPlainText().isEmpty());
 }
 
 // QIMING_SCREENSHOTS=DIR saves a picture of every page there, for looking at.
@@ -269,8 +269,8 @@ TEST_F(FunToolsTest, PagesRenderForScreenshots)
 {
     const QString out = qEnvironmentVariable("QIMING_SCREENSHOTS");
     show();
-    const char *presses[] = {nullptr, nullptr, nullptr, nullptr, "Button1", "Button2", "Button3", "Button4"};
-    child<QLineEdit>("Edit1")->setText(QStringLiteral("OOXXO"));
+    const char *presses[] = {nullptr, nullptr, nullptr, nullptr, "fingerprintButton", "starButton", "babyButton", "bloodButton"};
+    child<QLineEdit>("fingerprintEdit")->setText(QStringLiteral("OOXXO"));
     for (int i = 0; i < 8; ++i) {
         window->showToolPage(i);
         if (presses[i])

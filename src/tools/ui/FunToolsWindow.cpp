@@ -111,8 +111,10 @@ FunToolsWindow::FunToolsWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("趣味工具"));
     shell::setFixedClientSize(this, 720, 540);
 
+    // Names of their own: the window is a child of the main window, where the main toolbar's
+    // buttons are found by name.
     auto *bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setObjectName(QStringLiteral("funToolBar"));
     bar->setIconSize(QSize(24, 24));
     bar->setStyleSheet(QStringLiteral("QToolButton { color: #1d4fb8; }"));
     struct Tool {
@@ -128,7 +130,7 @@ FunToolsWindow::FunToolsWindow(QWidget *parent)
     };
     for (int i = 0; i < 8; ++i) {
         auto *b = new QToolButton(bar);
-        b->setObjectName(QStringLiteral("ToolButton%1").arg(i + 1));
+        b->setObjectName(QStringLiteral("funToolButton%1").arg(i + 1));
         b->setText(QString::fromUtf8(tools[i].caption));
         b->setIcon(shell::tileIcon(QString::fromUtf8(tools[i].sign), tools[i].colour));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -141,14 +143,14 @@ FunToolsWindow::FunToolsWindow(QWidget *parent)
     }
 
     m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setObjectName(QStringLiteral("funPages"));
     m_pages->tabBar()->hide(); // pages are chosen with the toolbar only
     m_pages->setDocumentMode(true);
     QWidget *pages[] = {makeWeddingPage(), makeTextPage(festivalText()), makeFortunePage(),
                         makeTextPage(zodiacYearText()), makeFingerprintPage(), makeStarPage(),
                         makeBabyPage(), makeBloodPage()};
     for (int i = 0; i < 8; ++i) {
-        pages[i]->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
+        pages[i]->setObjectName(QStringLiteral("funPage%1").arg(i + 1));
         m_pages->addTab(pages[i], pageCaptions().at(i));
     }
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
@@ -210,7 +212,7 @@ QWidget *FunToolsWindow::makeWeddingPage()
         m_year->addItem(QStringLiteral("%1年").arg(y), y);
     const int thisYear = QDate::currentDate().year();
     m_year->setCurrentIndex(std::clamp(thisYear, kFirstAlmanacYear, kLastAlmanacYear) - kFirstAlmanacYear);
-    m_weddingText = readOnlyText(page, "Memo1");
+    m_weddingText = readOnlyText(page, "weddingText");
     connect(m_year, &QComboBox::currentIndexChanged, this, [this] { showWeddingDays(); });
 
     auto *top = new QHBoxLayout;
@@ -238,7 +240,7 @@ void FunToolsWindow::showWeddingDays()
 QWidget *FunToolsWindow::makeTextPage(const QString &text)
 {
     auto *page = new QWidget(m_pages);
-    auto *box = readOnlyText(page, "Memo");
+    auto *box = readOnlyText(page, "fixedText");
     box->setTabStopDistance(48);
     box->setPlainText(text);
     auto *layout = new QVBoxLayout(page);
@@ -251,9 +253,9 @@ QWidget *FunToolsWindow::makeTextPage(const QString &text)
 QWidget *FunToolsWindow::makeFortunePage()
 {
     auto *page = new QWidget(m_pages);
-    m_animal = list({}, page, "ComboBox1");
+    m_animal = list({}, page, "zodiacList");
     m_animal->setMinimumWidth(120);
-    m_fortune = readOnlyText(page, "Memo3");
+    m_fortune = readOnlyText(page, "fortuneText");
     connect(m_animal, &QComboBox::activated, this, [this](int row) {
         shell::runGuarded(this, [&] { showZodiacFortune(row); });
     });
@@ -288,15 +290,15 @@ QWidget *FunToolsWindow::makeFingerprintPage()
         "男士看左手，女士看右手，从大拇指开始依次看五个手指：斗记作字母 O，簸箕记作字母 X。"
         "把五个字母按顺序输入下面的框中，再按“立刻测算”。"), page);
     auto *picture = new QLabel(page);
-    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setObjectName(QStringLiteral("fingerprintPicture"));
     picture->setPixmap(fingerprintKindsPicture());
     m_fingerprint = new QLineEdit(page);
-    m_fingerprint->setObjectName(QStringLiteral("Edit1"));
+    m_fingerprint->setObjectName(QStringLiteral("fingerprintEdit"));
     m_fingerprint->setMaxLength(5);
     m_fingerprint->setFixedWidth(120);
-    auto *go = button(QStringLiteral("立刻测算"), page, "Button1");
-    m_fingerprintType = label(kFingerprintType, page, "Label3");
-    m_fingerprintReading = label(kFingerprintReading, page, "Label4");
+    auto *go = button(QStringLiteral("立刻测算"), page, "fingerprintButton");
+    m_fingerprintType = label(kFingerprintType, page, "fingerprintTypeLabel");
+    m_fingerprintReading = label(kFingerprintReading, page, "fingerprintReadingLabel");
     connect(go, &QPushButton::clicked, this, [this] { shell::runGuarded(this, [&] { lookUpFingerprint(); }); });
     connect(m_fingerprint, &QLineEdit::returnPressed, go, &QPushButton::click);
 
@@ -335,14 +337,14 @@ QWidget *FunToolsWindow::makeStarPage()
 {
     auto *page = new QWidget(m_pages);
     auto *picture = new QLabel(page);
-    picture->setObjectName(QStringLiteral("Image2"));
+    picture->setObjectName(QStringLiteral("starPicture"));
     picture->setPixmap(starSignsPicture());
-    m_mySign = list(starSigns(), page, "ComboBox2");
-    m_partnerSign = list(starSigns(), page, "ComboBox3");
-    auto *go = button(QStringLiteral("开始配对"), page, "Button2");
-    m_starTitle = label(kStarResult, page, "Label7");
-    m_starContent1 = label(QString(), page, "Label8");
-    m_starContent2 = readOnlyText(page, "Memo5");
+    m_mySign = list(starSigns(), page, "mySignList");
+    m_partnerSign = list(starSigns(), page, "partnerSignList");
+    auto *go = button(QStringLiteral("开始配对"), page, "starButton");
+    m_starTitle = label(kStarResult, page, "starTitleLabel");
+    m_starContent1 = label(QString(), page, "starContentLabel");
+    m_starContent2 = readOnlyText(page, "starText");
     connect(go, &QPushButton::clicked, this, [this] { shell::runGuarded(this, [&] { matchStarSigns(); }); });
 
     auto *form = new QFormLayout;
@@ -377,10 +379,10 @@ void FunToolsWindow::matchStarSigns()
 QWidget *FunToolsWindow::makeBabyPage()
 {
     auto *page = new QWidget(m_pages);
-    m_age = list(numbers(18, 45), page, "ComboBox4");
-    m_month = list(numbers(1, 12), page, "ComboBox5");
-    auto *go = button(QStringLiteral("马上预测"), page, "Button3");
-    m_babyResult = label(kBabyResult, page, "Label11");
+    m_age = list(numbers(18, 45), page, "ageList");
+    m_month = list(numbers(1, 12), page, "monthList");
+    auto *go = button(QStringLiteral("马上预测"), page, "babyButton");
+    m_babyResult = label(kBabyResult, page, "babyResultLabel");
     m_babyResult->setStyleSheet(QStringLiteral("color: #c0392b; font-weight: bold;"));
     connect(go, &QPushButton::clicked, this, [this] { shell::runGuarded(this, [&] { predictBabyGender(); }); });
 
@@ -398,7 +400,7 @@ QWidget *FunToolsWindow::makeBabyPage()
                                           QStringLiteral("1，选择女性年龄。以农历虚龄（即真实年龄加１岁）算；"),
                                           QStringLiteral("2，选择怀孕月份，即是受孕的那个月份，亦是以农历算。")}
                                   .join(QLatin1Char('\n')),
-                              page, "Label12");
+                              page, "babyExplanation");
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(label(QStringLiteral("想预测一下，你们会生个男宝宝还是女宝宝吗？"), page));
     layout->addLayout(form);
@@ -431,12 +433,12 @@ QWidget *FunToolsWindow::makeBloodPage()
 {
     auto *page = new QWidget(m_pages);
     const QStringList types{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("O"), QStringLiteral("AB")};
-    m_manBlood = list(types, page, "ComboBox6");
-    m_womanBlood = list(types, page, "ComboBox7");
-    auto *go = button(QStringLiteral("查看"), page, "Button4");
-    m_bloodPair = label(kBloodPair, page, "Label15");
-    m_bloodTitle = label(kBloodTitle, page, "Label16");
-    m_bloodContent = readOnlyText(page, "Memo8");
+    m_manBlood = list(types, page, "manBloodList");
+    m_womanBlood = list(types, page, "womanBloodList");
+    auto *go = button(QStringLiteral("查看"), page, "bloodButton");
+    m_bloodPair = label(kBloodPair, page, "bloodPairLabel");
+    m_bloodTitle = label(kBloodTitle, page, "bloodTitleLabel");
+    m_bloodContent = readOnlyText(page, "bloodText");
     connect(go, &QPushButton::clicked, this, [this] { shell::runGuarded(this, [&] { matchBloodTypes(); }); });
 
     auto *form = new QFormLayout;
