@@ -16,6 +16,7 @@
 #include "shell/ui/widgets/MessageBoxes.h"
 #include "shell/ui/widgets/WindowDirectory.h"
 #include "shell/ui/widgets/WindowPlacement.h"
+#include "tools/ui/FunToolsWindow.h"
 
 #include <QCloseEvent>
 #include <QTabBar>
@@ -75,7 +76,8 @@ void MainWindow::createWindows()
     auto *meaning = new numerology::NameMeaningWindow(this);
     m_windows.insert(meaning->objectName(), meaning);
     placeholder("TForm16", "人工取名", {760, 560}, true);
-    placeholder("TForm13", "趣味工具", {640, 480});
+    auto *funTools = new tools::FunToolsWindow(this);
+    m_windows.insert(funTools->objectName(), funTools);
     placeholder("TForm14", "星座分析", {640, 520});
     auto *analysis = new numerology::AnalysisWindow(this);
     m_windows.insert(analysis->objectName(), analysis);
