@@ -118,7 +118,8 @@ double highScoreSeconds(const QString &gender)
     while (run.tick()) {
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::fprintf(stderr, "high-score %s: %lld names, %d listed\n", qPrintable(gender), run.total(), run.listed());
+    std::fprintf(stderr, "high-score %s: %lld names, %d listed, %lld left out as homophones\n", qPrintable(gender),
+                 run.total(), run.listed(), run.homophonesLeftOut());
     return seconds;
 }
 

@@ -75,7 +75,7 @@ QString nameCheckHtml(const NameCheck &check)
                            "　起名前值得留意的用字、读音和字形。</td></tr>\n");
     QStringList levels;
     for (const CharacterUsage &u : check.characters)
-        levels << (u.known ? escaped(u.zi) + QStringLiteral(" ") + usageLevelWords(u.level) : escaped(u.zi));
+        levels << (u.known ? QStringLiteral("%1（%2）").arg(escaped(u.zi), usageLevelWords(u.level)) : escaped(u.zi));
     html += QStringLiteral("<tr><td width=\"12%\"><b>用字</b></td><td colspan=\"2\">%1"
                            "<br><span class=\"note\">依据《通用规范汉字表》（2013）：一级为常用字，二级为次常用字，"
                            "三级字较生僻；表外字户籍登记可能无法录入。</span></td></tr>\n")

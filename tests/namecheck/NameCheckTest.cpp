@@ -178,7 +178,7 @@ TEST_F(RealTables, ReportCarriesTheCheckAndThePinyin)
     const ScoredName s = scored("郑", "嘉欣", "nv");
     const QString page = buildNameReport(*s_db, s, QStringLiteral("utf-8"));
     for (const char *expected : {"名字体检", "评分说明", "天格由姓氏决定，不计入评分", "zhèng jiā xīn", "未发现问题",
-                                 "郑 常用字", "孤寡数"})
+                                 "郑（常用字）", "孤寡数"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected;
     // Nothing of the template is left unfilled.
     EXPECT_FALSE(page.contains(QRegularExpression(QStringLiteral("jianchajieguo|defenguocheng|xingmingpinyin"))));
