@@ -4,6 +4,7 @@
 
 #include "data/Database.h"
 #include "data/DatabaseBuilder.h"
+#include "data/RowSet.h"
 #include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
 #include "generation/HighScoreRun.h"
@@ -13,6 +14,7 @@
 #include "numerology/NameCheck.h"
 #include "numerology/NameReport.h"
 #include "numerology/NameScore.h"
+#include "numerology/Pinyin.h"
 #include "numerology/SharedNumerology.h"
 
 #include <QRegularExpression>
@@ -82,6 +84,29 @@ bool hasFinding(const NameCheck &c, const char *kind, FindingLevel level)
 }
 
 } // namespace
+
+// What the engine reads from the project's tables: a row it could not read would be lost
+// without a word, so every row must be readable.
+TEST_F(RealTables, EveryReadingAndHomophoneRowIsUsable)
+{
+    for (const char *sql : {"select 姓, 拼音 from 多音姓", "select 词, 拼音 from 名读音"}) {
+        const data::RowSet rows = data::RowSet::load(*s_db, QString::fromUtf8(sql));
+        EXPECT_GT(rows.rowCount(), 0) << sql;
+        for (int r = 0; r < rows.rowCount(); ++r) {
+            const QString key = rows.value(r, 0);
+            const QStringList syllables = rows.value(r, 1).split(QLatin1Char(' '));
+            EXPECT_EQ(syllables.size(), key.size()) << key.toStdString();
+            for (const QString &s : syllables)
+                EXPECT_TRUE(parseMarkedSyllable(s).isValid()) << key.toStdString() << " " << s.toStdString();
+        }
+    }
+    const data::RowSet rows = data::RowSet::load(*s_db, QStringLiteral("select 拼音, 谐音, 类别, 说明 from 谐音"));
+    HomophoneTable table;
+    for (int r = 0; r < rows.rowCount(); ++r)
+        EXPECT_TRUE(table.add({rows.value(r, 0), rows.value(r, 1), rows.value(r, 2), rows.value(r, 3)}))
+            << rows.value(r, 0).toStdString();
+    EXPECT_EQ(s_homophones->entries().size(), size_t(rows.rowCount()));
+}
 
 TEST_F(RealTables, SurnamesAndGivenNamesTakeTheirNameReadings)
 {
