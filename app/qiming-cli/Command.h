@@ -53,6 +53,7 @@ int guarded(Body body)
 int runDbCommand(const QStringList &args);
 int runScoreCommand(const QStringList &args);
 int runReportCommand(const QStringList &args);
+int runCheckCommand(const QStringList &args);
 int runCharCommand(const QStringList &args);
 int runChartCommand(const QStringList &args);
 int runLunarCommand(const QStringList &args);

@@ -1,7 +1,8 @@
-// qiming-cli score | report | char: the numerology the program's pages use.
+// qiming-cli score | report | check | char: the numerology the program's pages use.
 #include "Command.h"
 
 #include "data/SharedDatabase.h"
+#include "numerology/NameCheck.h"
 #include "numerology/NameReport.h"
 #include "numerology/SharedNumerology.h"
 
@@ -93,6 +94,34 @@ int runReportCommand(const QStringList &args)
                           [](const numerology::ScoredName &s) {
                               out() << numerology::buildNameReport(data::sharedDatabase(), s, QStringLiteral("utf-8"));
                           });
+}
+
+int runCheckCommand(const QStringList &args)
+{
+    CommandLine cl;
+    if (auto code = parse(cl, args, false,
+                          QStringLiteral("名字体检 the name check\n"
+                                         "输出 prints one line per finding: 级别 类别 说明 (level kind text, tab-separated)"),
+                          {QStringLiteral("SURNAME"), QStringLiteral("GIVEN")}, 2))
+        return *code;
+    return guarded([&] {
+        const QString surname = cl.parser.positionalArguments().at(0);
+        const QString given = cl.parser.positionalArguments().at(1);
+        if (surname.size() > 2 || given.size() > 2) {
+            err() << QStringLiteral("姓和名各一到两个字 surname and given name take one or two characters each\n");
+            return int(BadInput);
+        }
+        const bool surnameOk = numerology::isAllInDictionary(surname);
+        const bool givenOk = numerology::isAllInDictionary(given);
+        if (!surnameOk || !givenOk) {
+            err() << QStringLiteral("您的输入有误！ not in the dictionary: %1 %2\n").arg(surname, given);
+            return int(BadInput);
+        }
+        const numerology::NameCheck check = numerology::checkName(surname, given);
+        for (const numerology::NameFinding &f : check.findings)
+            out() << numerology::levelText(f.level) << '\t' << f.kind << '\t' << f.text << '\n';
+        return int(Ok);
+    });
 }
 
 int runCharCommand(const QStringList &args)

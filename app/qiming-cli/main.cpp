@@ -36,6 +36,7 @@ const char kUsage[] =
     "                      给名字评分 score a name: 名字 拼音 五行 简体笔画 康熙笔画 五格 评分\n"
     "  report 姓 名 [--gender nan|nv]\n"
     "                      名字解析页面（HTML） the analysis report page (HTML)\n"
+    "  check 姓 名           名字体检 the name check: 每条一行 级别 类别 说明 (level kind text)\n"
     "  char 字              一个字的属性 a character's attributes\n"
     "  chart YYYY-MM-DD HH[:MM]\n"
     "                      生辰八字 the birth chart: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行\n"
@@ -43,8 +44,8 @@ const char kUsage[] =
     "  chart - | lunar -   从标准输入逐行读取，每行输出一行 one input a line from stdin, one line out each\n"
     "  almanac YEAR        结婚黄道吉日表 the wedding days of a year (1900-2099), one a line\n"
     "\n"
-    "score/report/char/chart 使用工作目录中的 data.dll，或 --db FILE\n"
-    "score/report/char/chart read data.dll in the working directory, or --db FILE\n"
+    "score/report/check/char/chart 使用工作目录中的 data.dll，或 --db FILE\n"
+    "score/report/check/char/chart read data.dll in the working directory, or --db FILE\n"
     "\n"
     "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n";
 
@@ -74,6 +75,8 @@ int main(int argc, char *argv[])
         code = runScoreCommand(rest);
     } else if (command == QLatin1String("report")) {
         code = runReportCommand(rest);
+    } else if (command == QLatin1String("check")) {
+        code = runCheckCommand(rest);
     } else if (command == QLatin1String("char")) {
         code = runCharCommand(rest);
     } else if (command == QLatin1String("chart")) {

@@ -1,5 +1,6 @@
-// Builds 字典 and 五行: every BMP character that Unihan gives a Mandarin reading, with
-// its readings, strokes, element and the two HTML fragments. Characters outside the
+// Builds 字典, 五行 and 用字: every BMP character that Unihan gives a Mandarin reading, with
+// its readings, strokes, element and the two HTML fragments; 用字 holds what the name check
+// reads (通用规范 level, radical, every reading, the standard form of a variant). Characters outside the
 // BMP are left out: the program tests a text one UTF-16 unit at a time, so they could
 // never be looked up.
 'use strict';
@@ -14,7 +15,7 @@ const { numberedToMarked, plainPinyin } = require('./pinyin.js');
 const cards = require('./cards.js');
 
 const UNIHAN_FIELDS = ['kTotalStrokes', 'kRSKangXi', 'kRSUnicode', 'kMandarin', 'kSimplifiedVariant',
-  'kDefinition', 'kTGH', 'kFrequency'];
+  'kDefinition', 'kTGH', 'kFrequency', 'kZVariant', 'kSemanticVariant'];
 const MAX_WORDS = 12;
 
 // ---- committed fact tables (TSV with a header line and # comments) -----------
@@ -176,6 +177,27 @@ function simplifiedForm(c, rec) {
   return s && s !== c ? s : '';
 }
 
+function allChars(codes) {
+  return [...(codes || '').matchAll(/U\+([0-9A-F]+)/g)].map((m) => String.fromCodePoint(parseInt(m[1], 16)));
+}
+
+// A character outside the 通用规范 table that stands for one inside it: a traditional form
+// (張 -> 张) or a variant (峯 -> 峰). [standard, '繁体' | '异体'], or ['', ''].
+function standardFormOf(c, unihan) {
+  const level = (ch) => cards.tghLevel((unihan.get(ch) || {}).kTGH);
+  if (level(c)) return ['', ''];
+  const simplified = simplifiedForm(c, unihan.get(c));
+  if (simplified && level(simplified)) return [simplified, '繁体'];
+  const rec = unihan.get(c);
+  for (const v of [...allChars(rec.kZVariant), ...allChars(rec.kSemanticVariant)]) {
+    if (v === c) continue;
+    if (level(v)) return [v, '异体'];
+    const s = simplifiedForm(v, unihan.get(v) || {});
+    if (s && level(s)) return [s, '异体'];
+  }
+  return ['', ''];
+}
+
 async function buildCharacters(ctx) {
   const log = ctx.log || (() => {});
   const src = ctx.sources;
@@ -235,6 +257,7 @@ async function buildCharacters(ctx) {
   const count = (map, key) => map.set(key, (map.get(key) || 0) + 1);
   const dictionary = [];
   const wuxing = [];
+  const usage = [];
   for (const c of chars) {
     const rec = unihan.get(c);
     const readings = readingsOf.get(c);
@@ -271,6 +294,8 @@ async function buildCharacters(ctx) {
 
     dictionary.push([c, String(simplifiedStrokes), readings[0], plainOf(c), jijie, xiangjie]);
     wuxing.push([c, element, String(k.strokes)]);
+    const level = cards.tghLevel(rec.kTGH);
+    usage.push([c, level ? String(level) : '', radical || '', readings.join(' '), ...standardFormOf(c, unihan)]);
   }
 
   const share = (map) => [...map].map(([k, n]) => `${k} ${n} (${(100 * n / chars.length).toFixed(1)}%)`).join(', ');
@@ -281,6 +306,7 @@ async function buildCharacters(ctx) {
   return {
     '字典.tsv': { header: ['zi', 'bihua', 'pinyin', 'py', 'jijie', 'xiangjie'], rows: dictionary },
     '五行.tsv': { header: ['zi', 'wuxing', 'bihua'], rows: wuxing },
+    '用字.tsv': { header: ['zi', '级别', '部首', '读音', '规范字', '异形'], rows: usage },
   };
 }
 
@@ -295,5 +321,5 @@ function tableBuilder(file) {
 
 module.exports = {
   buildCharacters, tableBuilder, openccCharacters, cedictEntries, indexCedict, sensesOf, commonWords,
-  plainGloss, joinedReading, readFacts, namingForms, kangxiCorrections,
+  plainGloss, joinedReading, readFacts, namingForms, kangxiCorrections, standardFormOf,
 };

@@ -37,13 +37,13 @@ const SOURCES = [
   { id: 'unihan', kind: 'debian', package: 'unicode-data', label: 'Unihan',
     files: ['IRGSources', 'RadicalStrokeCounts', 'Readings', 'Variants', 'OtherMappings', 'DictionaryLikeData']
       .map(UNIHAN),
-    produces: ['字典.tsv', '五行.tsv'] },
+    produces: ['字典.tsv', '五行.tsv', '用字.tsv'] },
   { id: 'cjk-radicals', kind: 'debian', package: 'unicode-data', label: 'CJKRadicals',
-    files: ['/usr/share/unicode/CJKRadicals.txt'], produces: ['字典.tsv'] },
+    files: ['/usr/share/unicode/CJKRadicals.txt'], produces: ['字典.tsv', '用字.tsv'] },
   // Code: unpacked and run, for the usual reading of each character.
   { id: 'pinyin-pro', kind: 'npm', name: 'pinyin-pro', version: '3.29.5', unpack: true,
     integrity: 'sha512-Fk5YoRmtdHqJWqAuzYVG/NzvzeCbaG+ZEwbY6Nbps3QAIrvQQEtcm49frcyCM8i2b5najnzPDtYqrHRYTTiuwQ==',
-    produces: ['字典.tsv'] },
+    produces: ['字典.tsv', '用字.tsv'] },
   // Data only: its simplified-to-traditional character table.
   { id: 'opencc-js', kind: 'npm', name: 'opencc-js', version: '1.4.2',
     integrity: 'sha512-EdcspgdROiCCZDM+jZR6Pa670xW+EW2QhctPBQ8gRjg6lrx4IHEl+2s+kt5izk/TkxVRgdWuFgaGkaEdIUfdaw==',
@@ -64,6 +64,7 @@ const SOURCES = [
 const BUILDERS = {
   '字典.tsv': (ctx) => require('./characters.js').tableBuilder('字典.tsv')(ctx),
   '五行.tsv': (ctx) => require('./characters.js').tableBuilder('五行.tsv')(ctx),
+  '用字.tsv': (ctx) => require('./characters.js').tableBuilder('用字.tsv')(ctx),
 };
 
 // ---------------------------------------------------------------------------

@@ -35,6 +35,10 @@ std::vector<TableDef> makeSchema()
     t.push_back({"字典", {key("zi"), text("bihua"), text("pinyin"), text("py"), text("jijie"), text("xiangjie")},
                  names({"zi"})});
     t.push_back({"五行", {key("zi"), text("wuxing"), text("bihua")}, names({"zi"})});
+    // Built by the extractor for the name check: 通用规范 level (1-3, empty outside the table),
+    // radical, every reading (usual first), and for a traditional or variant form its standard one.
+    t.push_back({"用字", {key("zi"), text("级别"), text("部首"), text("读音"), text("规范字"), text("异形")},
+                 names({"zi"})});
     t.push_back({"N81", {key("num"), text("jx"), text("yy"), text("as"), text("content")}, names({"num"})});
     t.push_back({"sc",
                  {key("title"), text("jx"), text("yy"), text("content"), text("jcy"), text("jx1"), text("cgy"),
@@ -74,6 +78,10 @@ std::vector<TableDef> makeSchema()
     t.push_back(boyOrGirl);
     t.push_back({"生肖运势", {{QStringLiteral("ID"), QStringLiteral("integer"), true}, text("生肖"), text("运势")},
                  names({"ID"})});
+    // Project tables beside the original schema: name readings and the name check.
+    t.push_back({"多音姓", {key("姓"), text("拼音")}, names({"姓"})});
+    t.push_back({"名读音", {key("词"), text("拼音")}, names({"词"})});
+    t.push_back({"谐音", {key("拼音"), text("谐音"), text("类别"), text("说明")}, {}});
     return t;
 }
 

@@ -60,7 +60,7 @@ void CandidateListModel::appendCandidates(std::vector<numerology::ScoredName> &&
         return;
     const int first = int(m_rows.size());
     beginInsertRows({}, first, first + int(names.size()) - 1);
-    m_rows.reserve(m_rows.size() + names.size());
+    // No exact reserve here: growing by each batch's size would copy the whole list every tick.
     for (auto &n : names)
         m_rows.push_back({QString::number(m_rows.size() + 1), std::move(n)});
     endInsertRows();

@@ -4,7 +4,9 @@
 #include "data/LazyRowSet.h"
 #include "data/TextNumber.h"
 #include "numerology/CharacterTables.h"
+#include "numerology/Homophones.h"
 #include "numerology/NameScore.h"
+#include "numerology/Pinyin.h"
 #include "numerology/SharedNumerology.h"
 
 #include <QElapsedTimer>
@@ -75,6 +77,7 @@ QStringList HighScoreRun::prepare(const HighScoreSetup &setup)
     m_singleSurname = setup.surname.size() == 1;
     m_female = girl;
     m_scores = std::make_unique<numerology::ScoreTable>(m_luck);
+    prepareHomophoneFilter(setup.surname);
     if (m_oneCharName)
         m_total = m_fixedFirst.isEmpty() ? n : 1;
     else
@@ -84,6 +87,7 @@ QStringList HighScoreRun::prepare(const HighScoreSetup &setup)
     m_i = m_j = 0;
     m_computed = 0;
     m_listed = 0;
+    m_leftOut = 0;
     m_threshold = 95;
     QStringList messages;
     if (m_oneCharName) {
@@ -98,6 +102,51 @@ QStringList HighScoreRun::prepare(const HighScoreSetup &setup)
     m_reported = false;
     emit progressed();
     return messages;
+}
+
+void HighScoreRun::prepareHomophoneFilter(const QString &surname)
+{
+    m_homophones = std::make_unique<numerology::HomophoneTable>(numerology::HomophoneTable::load(m_luck.database()));
+    const QStringList surnameReading = m_chars.surnameReading(surname);
+    m_surnameCodes[0] = numerology::markedSyllableCode(surnameReading.value(0));
+    m_surnameCodes[1] = numerology::markedSyllableCode(surnameReading.value(1));
+    const auto codeOf = [this](const QString &ch) {
+        return ch.isEmpty() ? 0 : numerology::markedSyllableCode(m_chars.givenReading(ch).value(0));
+    };
+    m_codes.clear();
+    for (const QString &ch : m_letters)
+        m_codes.push_back(codeOf(ch));
+    m_fixedFirstCode = codeOf(m_fixedFirst);
+    m_fixedSecondCode = codeOf(m_fixedSecond);
+    m_pairCodes.clear();
+    const QHash<QString, QStringList> &readings = m_chars.givenNameReadings();
+    for (auto it = readings.begin(); it != readings.end(); ++it) {
+        if (it.key().size() != 2 || it.value().size() != 2)
+            continue;
+        const quint32 key = quint32(it.key().at(0).unicode()) << 16 | it.key().at(1).unicode();
+        m_pairCodes[key] = {numerology::markedSyllableCode(it.value().at(0)),
+                            numerology::markedSyllableCode(it.value().at(1))};
+    }
+}
+
+bool HighScoreRun::soundsBad(const QString &g1, quint64 c1, const QString &g2, quint64 c2) const
+{
+    quint64 codes[4];
+    int n = 0;
+    codes[n++] = m_surnameCodes[0];
+    if (!m_singleSurname)
+        codes[n++] = m_surnameCodes[1];
+    if (!m_pairCodes.empty() && !g1.isEmpty() && !g2.isEmpty()) {
+        const auto it = m_pairCodes.find(quint32(g1.at(0).unicode()) << 16 | g2.at(0).unicode());
+        if (it != m_pairCodes.end()) {
+            c1 = it->second.first;
+            c2 = it->second.second;
+        }
+    }
+    codes[n++] = c1;
+    if (!m_oneCharName)
+        codes[n++] = c2;
+    return m_homophones->hasStrong(codes, n, m_singleSurname ? 1 : 2);
 }
 
 void HighScoreRun::start()
@@ -124,29 +173,34 @@ void HighScoreRun::step(std::vector<numerology::ScoredName> &batch)
     const QString *g1 = &none;
     const QString *g2 = &none;
     int t1 = 0, t2 = 0;
-    const auto take = [this](size_t k, const QString *&g, int &t) {
+    quint64 c1 = 0, c2 = 0;
+    const auto take = [this](size_t k, const QString *&g, int &t, quint64 &c) {
         g = &m_letters[k];
         t = m_counts[k];
+        c = m_codes[k];
     };
     if (m_oneCharName) {
         if (!m_fixedFirst.isEmpty()) {
             g1 = &m_fixedFirst;
             t1 = m_fixedFirstCount;
+            c1 = m_fixedFirstCode;
         } else {
-            take(m_i, g1, t1);
+            take(m_i, g1, t1, c1);
         }
         ++m_i;
     } else if (!m_fixedFirst.isEmpty()) {
         g1 = &m_fixedFirst;
         t1 = m_fixedFirstCount;
-        take(m_i++, g2, t2);
+        c1 = m_fixedFirstCode;
+        take(m_i++, g2, t2, c2);
     } else if (!m_fixedSecond.isEmpty()) {
-        take(m_i++, g1, t1);
+        take(m_i++, g1, t1, c1);
         g2 = &m_fixedSecond;
         t2 = m_fixedSecondCount;
+        c2 = m_fixedSecondCode;
     } else {
-        take(m_i, g1, t1);
-        take(m_j, g2, t2);
+        take(m_i, g1, t1, c1);
+        take(m_j, g2, t2, c2);
         if (++m_j == m_letters.size()) {
             m_j = 0;
             ++m_i;
@@ -154,11 +208,15 @@ void HighScoreRun::step(std::vector<numerology::ScoredName> &batch)
     }
     const numerology::FiveGrids grids = numerology::computeFiveGrids(m_k1, m_k2, t1, t2);
     const int score = m_scores->score(grids, m_female);
-    if (score >= m_threshold) {
+    // Only a name that qualifies is matched against the 谐音 list: a few hash look-ups.
+    if (score >= m_threshold && soundsBad(*g1, c1, *g2, c2)) {
+        ++m_leftOut;
+    } else if (score >= m_threshold) {
         const QString fullName = m_s1 + m_s2 + *g1 + *g2;
         const numerology::NameAttributes a = m_chars.lookupFullName(fullName, m_singleSurname, m_oneCharName);
         batch.push_back({fullName, a.pinyin, a.elements, a.simplifiedStrokes, a.kangxiStrokes,
-                         numerology::fiveGridsText(grids), QString::number(score)});
+                         numerology::fiveGridsText(grids), QString::number(score),
+                         m_female ? QStringLiteral("nv") : QStringLiteral("nan"), m_singleSurname ? 1 : 2});
         ++m_listed;
     }
     ++m_computed;

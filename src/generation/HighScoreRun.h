@@ -8,10 +8,12 @@
 #include <QTimer>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace qiming::numerology {
 class CharacterTables;
+class HomophoneTable;
 class LuckTables;
 class ScoreTable;
 }
@@ -46,6 +48,8 @@ public:
     bool tick();
 
     qint64 total() const { return m_total; }
+    // Names that qualified by score but read tone for tone like a 谐音 entry, and were left out.
+    qint64 homophonesLeftOut() const { return m_leftOut; }
     qint64 computed() const { return m_computed; }
     int listed() const { return m_listed; }
     int threshold() const { return m_threshold; }
@@ -63,6 +67,8 @@ signals:
 
 private:
     void step(std::vector<numerology::ScoredName> &batch);
+    void prepareHomophoneFilter(const QString &surname);
+    bool soundsBad(const QString &g1, quint64 c1, const QString &g2, quint64 c2) const;
     void finish();
 
     CandidateListModel *m_list;
@@ -82,6 +88,13 @@ private:
     std::vector<QString> m_letters; // L, the gender's common characters
     std::vector<int> m_counts;      // their Kangxi counts, 0 when unknown
     std::unique_ptr<numerology::ScoreTable> m_scores;
+    // The homophone filter: the syllable codes of the surname, of L and the fixed characters
+    // (each read alone), and of the two-character names 名读音 reads otherwise.
+    std::unique_ptr<numerology::HomophoneTable> m_homophones;
+    quint64 m_surnameCodes[2] = {0, 0};
+    std::vector<quint64> m_codes;
+    quint64 m_fixedFirstCode = 0, m_fixedSecondCode = 0;
+    std::unordered_map<quint32, std::pair<quint64, quint64>> m_pairCodes; // by the two UTF-16 units
     int m_threshold = 95;
 
     // Cursors.
@@ -89,6 +102,7 @@ private:
     qint64 m_total = 0;
     qint64 m_computed = 0;
     int m_listed = 0;
+    qint64 m_leftOut = 0;
     bool m_finished = true;
     bool m_reported = false;
 };

@@ -1,5 +1,8 @@
 #include "numerology/CharacterTables.h"
 
+#include "data/Database.h"
+#include "data/Schema.h"
+#include "numerology/Pinyin.h"
 #include "numerology/Random.h"
 
 #include <QStringList>
@@ -18,6 +21,39 @@ QString joined(const NameAttributes &a, QString HanziInfo::*field)
         if (a.present[size_t(s)])
             parts << a.positions[size_t(s)].*field;
     return parts.join(QLatin1Char('-'));
+}
+
+// key -> syllables of a readings table; rows whose reading does not give one syllable per
+// character are left out. A file made before the table existed gives nothing.
+QHash<QString, QStringList> loadReadings(data::Database &db, const QString &table, const QString &keyColumn)
+{
+    QHash<QString, QStringList> out;
+    if (db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"), {table})
+            .toInt()
+        == 0)
+        return out;
+    const data::RowSet rows = data::RowSet::load(
+        db, QStringLiteral("select %1, 拼音 from %2").arg(data::quoteIdentifier(keyColumn), data::quoteIdentifier(table)));
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        const QString key = rows.value(r, 0).trimmed();
+        const QStringList syllables = splitSyllables(rows.value(r, 1));
+        if (!key.isEmpty() && syllables.size() == key.size())
+            out.insert(key, syllables);
+    }
+    return out;
+}
+
+// The reading a table gives the character at index of text: from the whole text's entry,
+// else from the character's own; empty when neither has one.
+QString entryReading(const QString &text, int index, const QHash<QString, QStringList> &entries)
+{
+    if (entries.isEmpty())
+        return {};
+    const auto whole = entries.constFind(text);
+    if (whole != entries.constEnd())
+        return whole->value(index);
+    const auto own = entries.constFind(text.mid(index, 1));
+    return own != entries.constEnd() ? own->first() : QString();
 }
 
 } // namespace
@@ -107,11 +143,64 @@ NameAttributes CharacterTables::lookupFullName(const QString &name, bool singleS
         if (pos < name.size())
             a.positions[slot] = lookupHanzi(name.mid(pos, 1));
     }
+    // The name's reading in place of each character's usual one.
+    ensureReadings();
+    const int surnameLength = singleSurname ? 1 : 2;
+    const QString surname = name.left(surnameLength);
+    const QString given = name.mid(surnameLength, used - surnameLength);
+    for (int pos = 0; pos < used && pos < name.size(); ++pos) {
+        const QString reading = pos < surnameLength ? entryReading(surname, pos, m_surnameReadings)
+                                                    : entryReading(given, pos - surnameLength, m_givenReadings);
+        HanziInfo &info = a.positions[size_t(order[size_t(pos)])];
+        if (!reading.isEmpty() && reading != info.pinyin) {
+            info.pinyin = reading;
+            info.plainPinyin = parseMarkedSyllable(reading).letters;
+        }
+    }
     a.pinyin = joined(a, &HanziInfo::pinyin);
     a.elements = joined(a, &HanziInfo::element);
     a.simplifiedStrokes = joined(a, &HanziInfo::simplifiedStrokes);
     a.kangxiStrokes = joined(a, &HanziInfo::kangxiStrokes);
     return a;
+}
+
+void CharacterTables::ensureReadings()
+{
+    const quint64 connection = m_db.connectionId();
+    if (m_readingsLoaded && (connection == 0 || connection == m_readingsConnection))
+        return;
+    m_surnameReadings = loadReadings(m_db, QStringLiteral("多音姓"), QStringLiteral("姓"));
+    m_givenReadings = loadReadings(m_db, QStringLiteral("名读音"), QStringLiteral("词"));
+    m_readingsConnection = connection;
+    m_readingsLoaded = true;
+}
+
+QStringList CharacterTables::readingOf(const QString &text, const QHash<QString, QStringList> &entries)
+{
+    QStringList out;
+    for (int i = 0; i < int(text.size()); ++i) {
+        const QString own = entryReading(text, i, entries);
+        out << (own.isEmpty() ? lookupHanzi(text.mid(i, 1)).pinyin : own);
+    }
+    return out;
+}
+
+QStringList CharacterTables::surnameReading(const QString &surname)
+{
+    ensureReadings();
+    return readingOf(surname, m_surnameReadings);
+}
+
+QStringList CharacterTables::givenReading(const QString &given)
+{
+    ensureReadings();
+    return readingOf(given, m_givenReadings);
+}
+
+const QHash<QString, QStringList> &CharacterTables::givenNameReadings()
+{
+    ensureReadings();
+    return m_givenReadings;
 }
 
 QString CharacterTables::kangxiStrokesOf(const QString &ch)

@@ -1,6 +1,8 @@
 // The analysis report's page: a fixed template filled from the name's texts, N81 and sc.
 #pragma once
 
+#include "numerology/NameCheck.h"
+#include "numerology/NameScore.h"
 #include "numerology/ScoredName.h"
 
 #include <QString>
@@ -15,10 +17,17 @@ namespace qiming::numerology {
 QString scoreComment(int score);
 
 // Runs the six lookups and fills the template. charset names the page's declared encoding
-// (the window shows the text as it is; a file or stdout wants "utf-8").
-// Throws data::ConversionError for a score or grid that is not a number, and
+// (the window shows the text as it is; a file or stdout wants "utf-8"). The name check and
+// the score's explanation are made on the same database (on the shared connection, with the
+// shared tables). Throws data::ConversionError for a score or grid that is not a number, and
 // data::DatabaseError when a lookup fails.
 QString buildNameReport(data::Database &db, const ScoredName &input,
                         const QString &charset = QStringLiteral("gb2312"));
+QString buildNameReport(data::Database &db, const ScoredName &input, const NameCheck &check,
+                        const ScoreBreakdown &breakdown, const QString &charset = QStringLiteral("gb2312"));
+
+// The report's two blocks as HTML tables: the name check, and how the score was made.
+QString nameCheckHtml(const NameCheck &check);
+QString scoreExplanationHtml(const ScoreBreakdown &breakdown);
 
 } // namespace qiming::numerology

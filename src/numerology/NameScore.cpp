@@ -75,16 +75,33 @@ QString profileGender()
     return genderSource()();
 }
 
-QString scoreName(LuckTables &tables, const QString &gender, const FiveGrids &grids)
+ScoreBreakdown explainScore(LuckTables &tables, const QString &gender, const FiveGrids &grids)
 {
     const QString g = gender.isEmpty() ? profileGender() : gender;
-    const bool female = g == u"nv";
-    const int ren = termPoints(tables, grids.ren, female);
-    const int di = termPoints(tables, grids.di, female);
-    const int wai = termPoints(tables, grids.wai, female);
-    const int zong = termPoints(tables, grids.zong, female);
-    const int sancai = sancaiPoints(tables.sancaiVerdictOf(sancaiKeyOf(grids)));
-    return QString::number(weightedScore(ren, di, wai, zong, sancai));
+    ScoreBreakdown b;
+    b.female = g == u"nv";
+    const std::pair<const char16_t *, int> numbers[4] = {
+        {u"人格", grids.ren}, {u"地格", grids.di}, {u"外格", grids.wai}, {u"总格", grids.zong}};
+    for (size_t i = 0; i < 4; ++i) {
+        ScoreTerm &t = b.terms[i];
+        t.grid = numbers[i].first;
+        t.number = numbers[i].second;
+        t.level = tables.luckLevelOf(QString::number(t.number));
+        t.levelPoints = luckPoints(t.level);
+        t.lonely = b.female && isLonelyNumber(t.number);
+        t.points = termPoints(tables, t.number, b.female);
+    }
+    b.sancaiKey = sancaiKeyOf(grids);
+    b.sancai = tables.sancaiVerdictOf(b.sancaiKey);
+    b.sancaiPoints = sancaiPoints(b.sancai);
+    b.score = weightedScore(b.terms[0].points, b.terms[1].points, b.terms[2].points, b.terms[3].points,
+                            b.sancaiPoints);
+    return b;
+}
+
+QString scoreName(LuckTables &tables, const QString &gender, const FiveGrids &grids)
+{
+    return QString::number(explainScore(tables, gender, grids).score);
 }
 
 ScoreTable::ScoreTable(LuckTables &tables)

@@ -28,7 +28,29 @@ constexpr int weightedScore(int ren, int di, int wai, int zong, int sancai)
 void setProfileGenderSource(std::function<QString()> source);
 QString profileGender();
 
-// gender "nan", "nv" or empty (the profile's). The score in decimal.
+// One term of the score: a grid number, its level and the points it counts.
+struct ScoreTerm {
+    const char16_t *grid = u""; // 人格 地格 外格 总格
+    int number = 0;
+    QString level;              // the N81 level of its reading number
+    int levelPoints = 0;        // what the level is worth
+    int points = 0;             // what the term counts: 50 for a girl's lonely number
+    bool lonely = false;
+};
+
+// How the score is made, term by term: what the report explains.
+struct ScoreBreakdown {
+    std::array<ScoreTerm, 4> terms; // 人格 地格 外格 总格
+    QString sancaiKey;
+    SancaiVerdict sancai;
+    int sancaiPoints = 0;
+    bool female = false;
+    int score = 0;
+};
+
+// gender "nan", "nv" or empty (the profile's).
+ScoreBreakdown explainScore(LuckTables &tables, const QString &gender, const FiveGrids &grids);
+// The score in decimal: explainScore's.
 QString scoreName(LuckTables &tables, const QString &gender, const FiveGrids &grids);
 
 // Every number's points for a boy and a girl and every configuration's points, as integer

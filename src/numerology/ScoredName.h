@@ -13,6 +13,8 @@ struct ScoredName {
     QString kangxiStrokes;     // joined by "-"
     QString fiveGrids;         // 天-人-地-外-总
     QString score;
+    QString gender;        // "nan" or "nv" the score was made for; empty when not known
+    int surnameLength = 0; // 1 or 2; 0 when not known
 };
 
 } // namespace qiming::numerology

@@ -24,6 +24,12 @@ const ScoreTable &sharedScoreTable()
     return table.get(data::sharedDatabase(), [](data::Database &) { return ScoreTable(sharedLuckTables()); });
 }
 
+const HomophoneTable &sharedHomophoneTable()
+{
+    static data::PerConnection<HomophoneTable> table;
+    return table.get(data::sharedDatabase(), [](data::Database &db) { return HomophoneTable::load(db); });
+}
+
 HanziInfo lookupHanzi(const QString &ch, bool *found)
 {
     return sharedCharacterTables().lookupHanzi(ch, found);
@@ -75,8 +81,16 @@ ScoredName scoreFullName(CharacterTables &chars, LuckTables &luck, const QString
     const NameAttributes a = chars.lookupFullName(fullName, singleSurname, singleGiven);
     const FiveGrids grids = computeFiveGrids(a.positions[Surname1].kangxiStrokes, a.positions[Surname2].kangxiStrokes,
                                              a.positions[Given1].kangxiStrokes, a.positions[Given2].kangxiStrokes);
-    return ScoredName{fullName,         a.pinyin, a.elements, a.simplifiedStrokes, a.kangxiStrokes,
-                      fiveGridsText(grids), scoreName(luck, gender, grids)};
+    const QString g = gender.isEmpty() ? profileGender() : gender;
+    return ScoredName{fullName,
+                      a.pinyin,
+                      a.elements,
+                      a.simplifiedStrokes,
+                      a.kangxiStrokes,
+                      fiveGridsText(grids),
+                      scoreName(luck, g, grids),
+                      g == QLatin1String("nv") ? QStringLiteral("nv") : QStringLiteral("nan"),
+                      singleSurname ? 1 : 2};
 }
 
 ScoredName scoreFullName(const QString &fullName, bool singleSurname, bool singleGiven, const QString &gender)

@@ -4,6 +4,7 @@
 
 #include "numerology/CharacterTables.h"
 #include "numerology/FiveGrids.h"
+#include "numerology/Homophones.h"
 #include "numerology/LuckTables.h"
 #include "numerology/NameScore.h"
 #include "numerology/ScoredName.h"
@@ -16,6 +17,8 @@ CharacterTables &sharedCharacterTables();
 LuckTables &sharedLuckTables();
 // Built on first use from the current connection's N81 and sc.
 const ScoreTable &sharedScoreTable();
+// Built on first use from the current connection's 谐音.
+const HomophoneTable &sharedHomophoneTable();
 
 HanziInfo lookupHanzi(const QString &ch, bool *found = nullptr);
 bool isAllInDictionary(const QString &text);

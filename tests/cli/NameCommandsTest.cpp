@@ -1,4 +1,4 @@
-// qiming-cli score | report | char on small tables.
+// qiming-cli score | report | check | char on small tables.
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -64,4 +64,31 @@ TEST_F(NameCommandsTest, BadInputExitsTwoAndAMissingDatabaseOne)
     const CliResult missing = runCli({QStringLiteral("score"), QStringLiteral("王"), QStringLiteral("明"), QStringLiteral("--db"),
                                       dir.file(QStringLiteral("none.dll"))});
     EXPECT_EQ(missing.exitCode, 1);
+}
+
+TEST_F(NameCommandsTest, CheckPrintsOneLinePerFinding)
+{
+    CliResult r = cli({QStringLiteral("check"), QStringLiteral("李"), QStringLiteral("涵涵")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    const QStringList first = lines.first().split(QLatin1Char('\t'));
+    ASSERT_EQ(first.size(), 3);
+    EXPECT_EQ(first.at(0), QStringLiteral("强"));
+    EXPECT_EQ(first.at(1), QStringLiteral("谐音"));
+    EXPECT_TRUE(first.at(2).contains(QStringLiteral("憨憨")));
+    for (const QString &line : lines)
+        EXPECT_EQ(line.count(QLatin1Char('\t')), 2) << line.toStdString();
+
+    r = cli({QStringLiteral("check"), QStringLiteral("王"), QStringLiteral("小明")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_FALSE(r.out.contains(QStringLiteral("强")));
+    // The surname's own reading, in the score line as in the check.
+    r = cli({QStringLiteral("score"), QStringLiteral("乐"), QStringLiteral("明")});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("乐明\tyuè-míng\t")));
+    r = cli({QStringLiteral("check"), QStringLiteral("王"), QStringLiteral("A")});
+    EXPECT_EQ(r.exitCode, 2);
+    r = cli({QStringLiteral("check"), QStringLiteral("王")});
+    EXPECT_EQ(r.exitCode, 2);
 }

@@ -20,7 +20,8 @@ std::vector<numerology::ScoredName> named(std::initializer_list<std::pair<const 
     std::vector<numerology::ScoredName> out;
     for (const auto &[name, score] : rows)
         out.push_back({QString::fromUtf8(name), QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("1-2"),
-                       QStringLiteral("3-4"), QStringLiteral("1-2-3-4-5"), QString::fromUtf8(score)});
+                       QStringLiteral("3-4"), QStringLiteral("1-2-3-4-5"), QString::fromUtf8(score),
+                       QStringLiteral("nan"), 1});
     return out;
 }
 

@@ -7,6 +7,9 @@
 #include "numerology/CharacterTables.h"
 #include "numerology/LuckTables.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace qiming;
@@ -160,4 +163,40 @@ TEST_F(HighScoreRunTest, AnEmptyCharacterListEndsAtOnceWithTheMessage)
     EXPECT_FALSE(run.tick());
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(list.size(), 0);
+}
+
+// The generation tables with a 谐音 list and one given-name reading: which names sound bad is
+// known for every one of the nine.
+TEST(HighScoreRunHomophones, LeavesOutEveryNameThatReadsToneForToneLikeAnEntry)
+{
+    WorkingDir dir;
+    QTemporaryDir tables;
+    for (const QString &file : QDir(generationFixtureDir()).entryList({QStringLiteral("*.tsv")}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(QDir(generationFixtureDir()).filePath(file), tables.filePath(file)));
+    writeFileBytes(tables.filePath(QStringLiteral("谐音.tsv")),
+                   QStringLiteral("拼音\t谐音\t类别\t说明\n"
+                                  "ming2 hua2\t甲\t笑话\t\n"       // given name: 李明华
+                                  "li3 wen2\t乙\t笑话\t\n"         // surname and first: 李文…
+                                  "li3 hua2 ming2\t丙\t笑话\t\n"   // all three: 李华明
+                                  "hua4 hua4\t丁\t笑话\t\n"        // only without tones: 李华华 stays
+                                  "ming4 ming4\t戊\t笑话\t\n")     // only by 名读音's reading: 李明明
+                       .toUtf8());
+    writeFileBytes(tables.filePath(QStringLiteral("名读音.tsv")), QStringLiteral("词\t拼音\n明明\tmìng mìng\n").toUtf8());
+    data::Database db;
+    openFixtureDatabase(db, dir, tables.path());
+    numerology::CharacterTables chars{db};
+    numerology::LuckTables luck{db};
+    CandidateListModel list;
+    HighScoreRun run{&list, chars, luck};
+    run.prepare({QStringLiteral("李"), QStringLiteral("nan"), 2, {}, 1});
+    run.listEveryName();
+    while (run.tick()) {
+    }
+    QStringList listed;
+    for (int r = 0; r < list.size(); ++r)
+        listed << list.candidate(r).scored.name;
+    listed.sort();
+    EXPECT_EQ(listed, QStringList({QStringLiteral("李华华"), QStringLiteral("李华文"), QStringLiteral("李明文")}));
+    EXPECT_EQ(run.homophonesLeftOut(), 6);
+    EXPECT_EQ(run.computed(), 9);
 }

@@ -20,7 +20,7 @@ namespace {
 ScoredName sample(const QString &grids, const QString &score)
 {
     return {QStringLiteral("李涵涵"), QStringLiteral("lǐ-hán-hán"), QStringLiteral("木-水-水"), QStringLiteral("7-11-11"),
-            QStringLiteral("7-8-14"), grids, score};
+            QStringLiteral("7-8-14"), grids, score, QStringLiteral("nan"), 1};
 }
 
 // Words of the template that must all have been replaced.
@@ -53,9 +53,11 @@ TEST_F(NameReportTest, FillsEveryBoxInOrder)
                                  "总格29有以下数理暗示</td><td>二十九的暗示", "外格15有以下数理暗示</td><td>十五的暗示",
                                  "成功与惊喜将会伴随你的一生", ">97</span>", "charset=gb2312"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected;
-    // The simplified strokes and the pinyin are not shown.
+    // The simplified strokes are not shown; the pinyin is, at the top, one syllable a character.
     EXPECT_FALSE(page.contains(QStringLiteral("7-11-11")));
     EXPECT_FALSE(page.contains(QStringLiteral("lǐ-hán-hán")));
+    EXPECT_LT(page.indexOf(QStringLiteral("lǐ hán hán")), page.indexOf(QStringLiteral("天格-&gt;")));
+    EXPECT_GT(page.indexOf(QStringLiteral("lǐ hán hán")), 0);
 }
 
 TEST_F(NameReportTest, ScoreBandsChooseTheComment)
