@@ -8,7 +8,9 @@
 #include "calendar/LunarCalendar.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <functional>
 
@@ -111,24 +113,66 @@ Line chartLine(const QString &input)
                       + spaced(chart.pillars) + QLatin1Char('\t') + chart.lunarBirthday};
 }
 
+// Batch input is UTF-8 (a byte order mark at the start is skipped); a line is at most this
+// long, so that input without line breaks cannot fill the memory.
+constexpr qint64 kMaxInputLineBytes = 64 * 1024;
+
+enum class InputLine { Text, TooLong, NotUtf8, End };
+
+// The next line of in without its line end.
+InputLine readInputLine(QFile &in, bool first, QString *text)
+{
+    QByteArray bytes = in.readLine(kMaxInputLineBytes + 2);
+    if (bytes.isEmpty())
+        return InputLine::End;
+    if (!bytes.endsWith('\n') && bytes.size() > kMaxInputLineBytes) {
+        // Read the rest of the line in pieces and let it go.
+        for (QByteArray rest = in.readLine(kMaxInputLineBytes); !rest.isEmpty() && !rest.endsWith('\n');
+             rest = in.readLine(kMaxInputLineBytes)) {
+        }
+        return InputLine::TooLong;
+    }
+    if (bytes.endsWith('\n'))
+        bytes.chop(1);
+    if (bytes.endsWith('\r'))
+        bytes.chop(1);
+    if (first && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    *text = utf8.decode(bytes);
+    return utf8.hasError() ? InputLine::NotUtf8 : InputLine::Text;
+}
+
 // One output line per input line; BadInput when any line was bad.
 int runStream(const std::function<Line(const QString &)> &convert)
 {
-    QTextStream in(stdin);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        err() << QStringLiteral("无法读取标准输入 cannot read standard input: %1\n").arg(in.errorString());
+        return Failed;
+    }
     bool anyBad = false;
     QString input;
-    while (in.readLineInto(&input)) {
-        const Line line = convert(input.trimmed());
+    for (bool first = true;; first = false) {
+        const InputLine kind = readInputLine(in, first, &input);
+        if (kind == InputLine::End)
+            break;
+        Line line;
+        if (kind == InputLine::TooLong)
+            line = bad(QStringLiteral("输入行超过 64 KB / an input line is longer than 64 KB"));
+        else if (kind == InputLine::NotUtf8)
+            line = bad(QStringLiteral("输入不是 UTF-8 文本 / the input is not UTF-8 text"));
+        else
+            line = convert(input.trimmed());
         if (line.ok) {
             out() << line.text << '\n';
         } else {
-            out() << "error\t" << line.text << '\n';
+            out() << "error\t" << oneLine(line.text) << '\n';
             anyBad = true;
         }
     }
     return anyBad ? BadInput : Ok;
 }
-
 
 bool isStdinMode(const QStringList &positional)
 {
@@ -155,7 +199,7 @@ int runLunarCommand(const QStringList &args)
         return BadInput;
     }
     const Line line = lunarLine(positional.at(0));
-    (line.ok ? out() : err()) << line.text << '\n';
+    (line.ok ? out() : err()) << (line.ok ? line.text : oneLine(line.text)) << '\n';
     return line.ok ? Ok : BadInput;
 }
 
@@ -183,7 +227,7 @@ int runChartCommand(const QStringList &args)
     QString error;
     const std::optional<BirthTime> t = parseBirthTime(positional.at(0), positional.at(1), &error);
     if (!t) {
-        err() << error << '\n';
+        err() << oneLine(error) << '\n';
         return BadInput;
     }
     if (auto code = openSharedDatabase(parser, db))

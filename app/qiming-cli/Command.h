@@ -31,6 +31,9 @@ QCommandLineOption databaseOption();
 // Opens that database as the shared connection; on failure says why and returns the exit code.
 std::optional<int> openSharedDatabase(const QCommandLineParser &parser, const QCommandLineOption &db);
 
+// An error is one line on stderr: line breaks inside a message become spaces.
+QString oneLine(const QString &text);
+
 // Runs body on the open shared connection and closes it afterwards; a database or data error
 // ends the command with Failed.
 template<typename Body>
@@ -41,9 +44,9 @@ int guarded(Body body)
         data::closeDatabase();
         return code;
     } catch (const data::DatabaseError &e) {
-        err() << QStringLiteral("数据库错误 database error: %1\n").arg(e.message());
+        err() << QStringLiteral("数据库错误 database error: %1\n").arg(oneLine(e.reason()));
     } catch (const data::ConversionError &e) {
-        err() << QStringLiteral("数据错误 bad data: %1\n").arg(e.message());
+        err() << QStringLiteral("数据错误 bad data: %1\n").arg(oneLine(e.message()));
     }
     data::closeDatabase();
     return Failed;

@@ -42,7 +42,7 @@ std::optional<int> openSharedDatabase(const QCommandLineParser &parser, const QC
     const QString path = parser.isSet(db) ? parser.value(db) : data::kDatabaseFileName;
     QString error;
     if (data::sharedDatabase().open(path, data::kDatabasePassword, &error) != data::Database::OpenResult::Ok) {
-        err() << QStringLiteral("无法打开数据库 cannot open the database: %1\n").arg(error);
+        err() << QStringLiteral("无法打开数据库 cannot open the database: %1\n").arg(oneLine(error));
         return Failed;
     }
     return std::nullopt;

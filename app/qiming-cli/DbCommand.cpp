@@ -17,11 +17,9 @@ void printResult(const data::BuildResult &r, const QString &path, const QString 
     int total = 0;
     for (int n : r.rowsPerTable)
         total += n;
+    // One arg() with every value: a path such as "q%3.dll" stays as typed.
     out() << QStringLiteral("%1 %2: %3 张表 tables, %4 行 rows, 数据版本 data stamp %5\n")
-                 .arg(verb, path)
-                 .arg(r.rowsPerTable.size())
-                 .arg(total)
-                 .arg(r.stamp.text());
+                 .arg(verb, path, QString::number(r.rowsPerTable.size()), QString::number(total), r.stamp.text());
 }
 
 } // namespace
@@ -33,12 +31,17 @@ int runDbCommand(const QStringList &args)
         QStringLiteral("数据库文件 database file\n"
                        "  build [FILE]    新建 create (FILE 不得已存在 must not exist)\n"
                        "  upgrade [FILE]  更新参考数据 refresh reference data, keep 初始信息 and 自选列表\n"
+                       "                  (--force: 即使文件的数据较新 even when the file's data is newer)\n"
                        "  status [FILE]   检查 check: exit 0 current, 3 absent, 4 outdated, 5 newer, 1 unusable"));
     QCommandLineOption sources(QStringLiteral("sources"),
                                QStringLiteral("数据来源目录，可重复 source folder of TSV tables, repeatable "
                                               "(default: the project's data/tables and extract cache)"),
                                QStringLiteral("DIR"));
     parser.addOption(sources);
+    QCommandLineOption force(QStringLiteral("force"),
+                             QStringLiteral("upgrade 时即使文件的数据比本程序的新也更新 "
+                                            "upgrade even a file whose data is newer than this program's"));
+    parser.addOption(force);
     if (auto code = parseArguments(parser, args, description,
                                    {QStringLiteral("action"), QStringLiteral("[FILE]")}))
         return *code;
@@ -54,9 +57,14 @@ int runDbCommand(const QStringList &args)
 
     if (action == QLatin1String("build") || action == QLatin1String("upgrade")) {
         const bool build = action == QLatin1String("build");
-        const data::BuildResult r = build ? data::buildDatabase(path, dirs, log) : data::upgradeDatabase(path, dirs, log);
+        const data::UpgradeMode mode =
+            parser.isSet(force) ? data::UpgradeMode::EvenToOlderData : data::UpgradeMode::Normal;
+        const data::BuildResult r =
+            build ? data::buildDatabase(path, dirs, log) : data::upgradeDatabase(path, dirs, log, mode);
         if (!r.ok) {
-            err() << QStringLiteral("错误 error: %1\n").arg(r.error);
+            err() << QStringLiteral("错误 error: %1%2\n")
+                         .arg(oneLine(r.error), r.refusedNewerData ? QStringLiteral("；确实要更新请加 --force / add --force to do so")
+                                                          : QString());
             return Failed;
         }
         printResult(r, path, build ? QStringLiteral("已新建 built") : QStringLiteral("已更新 upgraded"));
@@ -78,11 +86,11 @@ int runDbCommand(const QStringList &args)
             out() << QStringLiteral("newer: %1 (%2 > %3)\n").arg(path, r.fileStamp.text(), r.sourceStamp.text());
             return Newer;
         case data::DataStatus::Unusable:
-            err() << QStringLiteral("错误 error: %1\n").arg(r.error);
+            err() << QStringLiteral("错误 error: %1\n").arg(oneLine(r.error));
             return Failed;
         }
     }
-    err() << QStringLiteral("未知操作 unknown action: %1\n").arg(action);
+    err() << QStringLiteral("未知操作 unknown action: %1\n").arg(oneLine(action));
     return BadInput;
 }
 

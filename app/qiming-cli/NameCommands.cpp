@@ -29,13 +29,13 @@ std::optional<int> parse(CommandLine &cl, const QStringList &args, bool withGend
     if (auto code = parseArguments(cl.parser, args, description, positional))
         return code;
     if (cl.parser.positionalArguments().size() != expected) {
-        err() << QStringLiteral("参数个数不对 wrong number of arguments: %1\n").arg(positional.join(QLatin1Char(' ')));
+        err() << QStringLiteral("参数个数不对 wrong number of arguments: %1\n").arg(oneLine(positional.join(QLatin1Char(' '))));
         return BadInput;
     }
     if (withGender) {
         const QString g = cl.parser.value(cl.gender);
         if (g != QLatin1String("nan") && g != QLatin1String("nv")) {
-            err() << QStringLiteral("性别只能是 nan 或 nv / gender must be nan or nv: %1\n").arg(g);
+            err() << QStringLiteral("性别只能是 nan 或 nv / gender must be nan or nv: %1\n").arg(oneLine(g));
             return BadInput;
         }
     }
@@ -53,7 +53,7 @@ std::optional<numerology::ScoredName> scoreArguments(const CommandLine &cl)
     }
     auto scored = numerology::scoreTypedName(surname, given, cl.parser.value(cl.gender));
     if (!scored)
-        err() << QStringLiteral("您的输入有误！ not in the dictionary: %1 %2\n").arg(surname, given);
+        err() << QStringLiteral("您的输入有误！ not in the dictionary: %1 %2\n").arg(oneLine(surname), oneLine(given));
     return scored;
 }
 
@@ -135,7 +135,7 @@ int runCharCommand(const QStringList &args)
         bool found = false;
         const numerology::HanziInfo info = ch.size() == 1 ? numerology::lookupHanzi(ch, &found) : numerology::HanziInfo{};
         if (!found) {
-            err() << QStringLiteral("字典里没有这个字 not in the dictionary: %1\n").arg(ch);
+            err() << QStringLiteral("字典里没有这个字 not in the dictionary: %1\n").arg(oneLine(ch));
             return int(BadInput);
         }
         out() << "zi\t" << info.zi << '\n'

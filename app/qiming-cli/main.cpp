@@ -20,6 +20,15 @@ QTextStream &err()
     return s;
 }
 
+QString oneLine(const QString &text)
+{
+    QString line = text.trimmed();
+    for (QChar &c : line)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    return line;
+}
+
 namespace {
 
 const char kUsage[] =
@@ -86,7 +95,7 @@ int main(int argc, char *argv[])
     } else if (command == QLatin1String("almanac")) {
         code = runAlmanacCommand(rest);
     } else {
-        err() << QStringLiteral("未知命令 unknown command: %1\n").arg(command);
+        err() << QStringLiteral("未知命令 unknown command: %1\n").arg(oneLine(command));
         code = BadInput;
     }
     out().flush();

@@ -6,6 +6,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <sqlite3.h>
@@ -85,6 +86,9 @@ Database::OpenResult Database::open(const QString &path, const QString &password
     if (fileResult != OpenResult::Ok)
         return fileResult;
 
+    // A journal left beside the file that holds nothing to roll back (zeroed by a connection
+    // that ended without removing it) goes; a hot one stays for the engine to roll back.
+    removeStaleJournal(path);
     QString why;
     if (!m_file.restore(&why)) {
         m_file.putBackOriginalHeader(nullptr);
@@ -162,7 +166,9 @@ Database::OpenResult Database::create(const QString &path, const QString &passwo
 Database::OpenResult Database::connect(const QString &path, bool creating, QString *error)
 {
     const int flags = SQLITE_OPEN_READWRITE | (creating ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
-    const QByteArray native = QFile::encodeName(path);
+    // Always a plain absolute path: the engine may read a name starting with "file:" as a URI
+    // and open another file than the one locked and restored.
+    const QByteArray native = QFile::encodeName(QFileInfo(path).absoluteFilePath());
     int rc = sqlite3_open_v2(native.constData(), &m_db, flags, jetVfsName());
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(m_db, 1);
@@ -213,12 +219,23 @@ bool Database::close(QString *error)
         }
         m_db = nullptr;
     }
-    if (ok && m_file.isOpen())
+    // In exclusive mode the engine keeps its journal, zeroed, after the last transaction;
+    // at rest the file stands alone.
+    if (ok && m_file.isOpen()) {
+        const QString journal = m_file.journalPath();
+        if (QFileInfo::exists(journal) && !isHotJournal(journal))
+            QFile::remove(journal);
         ok = m_file.disguise(error);
+    }
     m_file.close();
     m_path.clear();
     m_connectionId = 0;
     return ok;
+}
+
+bool Database::isOwnFile(const QString &path) const
+{
+    return m_file.isSameFileOrJournal(path);
 }
 
 sqlite3_stmt *Database::prepare(const QString &sql, const QVariantList &params, bool checkParams)
@@ -239,7 +256,7 @@ sqlite3_stmt *Database::prepare(const QString &sql, const QVariantList &params, 
 
 void Database::fail(const QString &sql) const
 {
-    throw DatabaseError(QStringLiteral("%1\n(%2)").arg(QString::fromUtf8(sqlite3_errmsg(m_db)), sql));
+    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)), sql);
 }
 
 void Database::exec(const QString &sql, const QVariantList &params)

@@ -39,6 +39,8 @@ public:
     quint64 connectionId() const { return m_connectionId; }
     const QString &path() const { return m_path; }
     sqlite3 *handle() const { return m_db; }
+    // Whether path leads to this open file or its journal, by whatever name.
+    bool isOwnFile(const QString &path) const;
 
     // Runs a statement that returns no rows (or ignores them). Throws DatabaseError.
     void exec(const QString &sql, const QVariantList &params = {});

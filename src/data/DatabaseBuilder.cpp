@@ -6,10 +6,12 @@
 #include "data/SharedDatabase.h"
 #include "data/Tsv.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <map>
 
@@ -111,7 +113,8 @@ int fillTable(Database &db, const TableDef &def, const std::vector<TsvTable> &so
             try {
                 insert.run(tsv.rows[i]);
             } catch (const DatabaseError &e) {
-                throw DatabaseError(QStringLiteral("%1:%2: %3").arg(tsv.path).arg(tsv.lineNumbers[i]).arg(e.message()));
+                throw DatabaseError(
+                    QStringLiteral("%1:%2: %3").arg(tsv.path, QString::number(tsv.lineNumbers[i]), e.reason()));
             }
         }
         rows += int(tsv.rows.size());
@@ -144,10 +147,34 @@ void writeTables(Database &db, const Sources &sources, bool upgrading, BuildResu
         const int n = fillTable(db, def, rows);
         result.rowsPerTable[def.name] = n;
         if (log)
-            log(QStringLiteral("%1: %2 行").arg(def.name).arg(n));
+            log(QStringLiteral("%1: %2 行").arg(def.name, QString::number(n)));
     }
     setMeta(db, QStringLiteral("data_stamp"), sources.stamp.text());
     result.stamp = sources.stamp;
+}
+
+int rowCount(Database &db, const QString &table)
+{
+    return tableExists(db, table) ? db.scalar(QStringLiteral("select count(*) from %1").arg(quoteIdentifier(table))).toInt()
+                                  : 0;
+}
+
+// Reference tables that have rows in the file and would have none after the upgrade: sources
+// that lack them are incomplete, not a wish to empty them.
+QStringList tablesUpgradeWouldEmpty(Database &db, const Sources &sources)
+{
+    QStringList names;
+    for (const TableDef &def : schemaTables()) {
+        if (def.userData)
+            continue;
+        int sourceRows = 0;
+        if (const auto it = sources.tables.find(def.name); it != sources.tables.end())
+            for (const TsvTable &tsv : it->second)
+                sourceRows += int(tsv.rows.size());
+        if (sourceRows == 0 && rowCount(db, def.name) > 0)
+            names << def.name;
+    }
+    return names;
 }
 
 // All or nothing: a failure rolls back and leaves the message in result.
@@ -161,7 +188,7 @@ bool writeInTransaction(Database &db, const Sources &sources, bool upgrading, Bu
         return true;
     } catch (const DatabaseError &e) {
         db.rollback();
-        result.error = e.message();
+        result.error = e.reason();
         return false;
     }
 }
@@ -208,8 +235,10 @@ BuildResult buildDatabase(const QString &path, const QStringList &sourceDirs, co
     Sources sources;
     if (!loadSources(sourceDirs, true, &sources, &result.error))
         return result;
-    const QString temp = path + QStringLiteral(".building");
-    QFile::remove(temp);
+    // A name of this build's own: another build of the same path at the same time has its own
+    // and neither removes the other's. Whichever finishes second finds the file there.
+    const QString temp = path + QStringLiteral(".building-") + QString::number(QCoreApplication::applicationPid())
+                       + QLatin1Char('-') + QString::number(QRandomGenerator::system()->generate(), 16);
     Database db;
     if (db.create(temp, kDatabasePassword, &result.error) != Database::OpenResult::Ok)
         return result;
@@ -224,14 +253,16 @@ BuildResult buildDatabase(const QString &path, const QStringList &sourceDirs, co
     }
     if (!QFile::rename(temp, path)) {
         QFile::remove(temp);
-        result.error = QStringLiteral("%1: 无法改名为 %2").arg(temp, path);
+        result.error = QFileInfo::exists(path) ? QStringLiteral("%1 已存在；更新数据请用 db upgrade").arg(path)
+                                               : QStringLiteral("%1: 无法改名为 %2").arg(temp, path);
         return result;
     }
     result.ok = true;
     return result;
 }
 
-BuildResult upgradeDatabase(const QString &path, const QStringList &sourceDirs, const BuildLog &log)
+BuildResult upgradeDatabase(const QString &path, const QStringList &sourceDirs, const BuildLog &log,
+                            UpgradeMode mode)
 {
     BuildResult result;
     Sources sources;
@@ -240,6 +271,27 @@ BuildResult upgradeDatabase(const QString &path, const QStringList &sourceDirs, 
     Database db;
     if (db.open(path, kDatabasePassword, &result.error) != Database::OpenResult::Ok)
         return result;
+    try {
+        const DataStamp fileStamp = readStamp(db);
+        if (fileStamp.version > sources.stamp.version && mode != UpgradeMode::EvenToOlderData) {
+            result.error = QStringLiteral("%1 的数据版本 %2 比本程序的 %3 新，更新会换成较旧的数据")
+                               .arg(path, QString::number(fileStamp.version), QString::number(sources.stamp.version));
+            result.refusedNewerData = true;
+            db.close();
+            return result;
+        }
+        const QStringList emptied = tablesUpgradeWouldEmpty(db, sources);
+        if (!emptied.isEmpty()) {
+            result.error = QStringLiteral("数据来源 %1 缺少这些表的数据，更新会把它们清空：%2")
+                               .arg(sourceDirs.join(QStringLiteral("、")), emptied.join(QStringLiteral("、")));
+            db.close();
+            return result;
+        }
+    } catch (const DatabaseError &e) {
+        result.error = e.reason();
+        db.close();
+        return result;
+    }
     if (!writeInTransaction(db, sources, true, result, log)) {
         db.close();
         return result;
@@ -263,7 +315,7 @@ StatusResult checkDatabase(const QString &path, const QStringList &sourceDirs)
     try {
         r.fileStamp = readStamp(db);
     } catch (const DatabaseError &e) {
-        r.error = e.message();
+        r.error = e.reason();
         return r;
     }
     db.close();

@@ -28,6 +28,8 @@ using BuildLog = std::function<void(const QString &line)>;
 struct BuildResult {
     bool ok = false;
     QString error;
+    // The upgrade was refused because the file's data is newer than the sources'.
+    bool refusedNewerData = false;
     QMap<QString, int> rowsPerTable;
     DataStamp stamp;
 };
@@ -35,9 +37,13 @@ struct BuildResult {
 // A new file at path; refuses to overwrite an existing one. The file appears only when
 // complete (built under a temporary name, then renamed).
 BuildResult buildDatabase(const QString &path, const QStringList &sourceDirs, const BuildLog &log = {});
+enum class UpgradeMode { Normal, EvenToOlderData };
 // Replaces every reference table of an existing file in one transaction; 初始信息 and
-// 自选列表 are not touched.
-BuildResult upgradeDatabase(const QString &path, const QStringList &sourceDirs, const BuildLog &log = {});
+// 自选列表 are not touched. Refuses, changing nothing, sources that would leave a reference
+// table empty that has rows now, and (unless EvenToOlderData) a file whose data version is
+// newer than the sources'.
+BuildResult upgradeDatabase(const QString &path, const QStringList &sourceDirs, const BuildLog &log = {},
+                            UpgradeMode mode = UpgradeMode::Normal);
 
 enum class DataStatus { Absent, Current, Outdated, Newer, Unusable };
 struct StatusResult {

@@ -8,14 +8,24 @@ namespace qiming::data {
 
 class DatabaseError final : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message)
+    // sql, when given, is the statement that failed.
+    explicit DatabaseError(const QString &reason, const QString &sql = {})
+        : std::runtime_error(join(reason, sql).toStdString()), m_message(join(reason, sql)), m_reason(reason)
     {
     }
+    // The reason, and the statement on a line of its own.
     const QString &message() const { return m_message; }
+    // The reason alone.
+    const QString &reason() const { return m_reason; }
 
 private:
+    static QString join(const QString &reason, const QString &sql)
+    {
+        return sql.isEmpty() ? reason : reason + QStringLiteral("\n(") + sql + QLatin1Char(')');
+    }
+
     QString m_message;
+    QString m_reason;
 };
 
 } // namespace qiming::data

@@ -1,6 +1,8 @@
 #include "data/DatabaseFile.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -31,6 +33,12 @@ HeaderState headerStateOf(const HeaderBytes &bytes)
         return HeaderState::Restored;
     if (bytes == disguisedHeader())
         return HeaderState::Disguised;
+    // Older builds disguised in three writes (pattern, byte 0, byte 1); a process that died
+    // between them left the pattern with bytes 0 and 1 from either side.
+    if (std::equal(bytes.begin() + 2, bytes.end(), kDisguisePattern.begin() + 2)
+        && (bytes[0] == kDisguisePattern[0] || bytes[0] == 0x01)
+        && (bytes[1] == kDisguisePattern[1] || bytes[1] == 0x83))
+        return HeaderState::PartlyDisguised;
     return HeaderState::Foreign;
 }
 
@@ -58,16 +66,14 @@ bool pwriteAll(int fd, const void *buf, size_t len, off_t offset)
     return true;
 }
 
-// The sixteen bytes, then bytes 0 and 1 once more one at a time, as the file format's
-// tools have always done it.
-bool writeHeaderTo(int fd, const HeaderBytes &bytes, std::uint8_t b0, std::uint8_t b1)
+// The finished sixteen bytes in one write: a process that dies leaves the old header or
+// the new one, never a mix.
+bool writeHeaderTo(int fd, const HeaderBytes &bytes)
 {
-    return pwriteAll(fd, bytes.data(), bytes.size(), 0) && pwriteAll(fd, &b0, 1, 0)
-        && pwriteAll(fd, &b1, 1, 1) && ::fsync(fd) == 0;
+    return pwriteAll(fd, bytes.data(), bytes.size(), 0) && ::fsync(fd) == 0;
 }
 
-bool writeHeaderAtPath(const QString &path, const HeaderBytes &bytes, std::uint8_t b0,
-                       std::uint8_t b1, QString *error)
+bool writeHeaderAtPath(const QString &path, const HeaderBytes &bytes, QString *error)
 {
     const QByteArray native = QFile::encodeName(path);
     int fd = ::open(native.constData(), O_WRONLY | O_CLOEXEC);
@@ -85,7 +91,7 @@ bool writeHeaderAtPath(const QString &path, const HeaderBytes &bytes, std::uint8
             *error = QStringLiteral("%1: 文件太短，不是数据库文件").arg(path);
         return false;
     }
-    const bool ok = writeHeaderTo(fd, bytes, b0, b1);
+    const bool ok = writeHeaderTo(fd, bytes);
     const int err = errno;
     ::close(fd);
     if (!ok && error)
@@ -93,16 +99,52 @@ bool writeHeaderAtPath(const QString &path, const HeaderBytes &bytes, std::uint8
     return ok;
 }
 
+// As for the file itself: no write permission bits means read-only, root included.
+bool folderIsWritable(const QString &path)
+{
+    const QString folder = QFileInfo(journalPathFor(path)).absolutePath();
+    const QByteArray native = QFile::encodeName(folder);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0)
+        return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(native.constData(), W_OK) == 0;
+}
+
 } // namespace
+
+QString journalPathFor(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString target = info.canonicalFilePath();
+    return (target.isEmpty() ? info.absoluteFilePath() : target) + QStringLiteral("-journal");
+}
+
+bool isHotJournal(const QString &journalPath)
+{
+    static const char kMagic[8] = {char(0xd9), char(0xd5), char(0x05), char(0xf9),
+                                   char(0x20), char(0xa1), char(0x63), char(0xd7)};
+    QFile f(journalPath);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return f.read(8) == QByteArray(kMagic, 8);
+}
+
+bool removeStaleJournal(const QString &path)
+{
+    const QString journal = journalPathFor(path);
+    if (!QFileInfo::exists(journal) || isHotJournal(journal))
+        return false;
+    return QFile::remove(journal);
+}
 
 bool restoreDatabaseHeader(const QString &path, QString *error)
 {
-    return writeHeaderAtPath(path, kJetSignature, 0x00, 0x01, error);
+    return writeHeaderAtPath(path, kJetSignature, error);
 }
 
 bool disguiseDatabaseFile(const QString &path, QString *error)
 {
-    return writeHeaderAtPath(path, kDisguisePattern, 0x01, 0x83, error);
+    return writeHeaderAtPath(path, disguisedHeader(), error);
 }
 
 DatabaseFile::~DatabaseFile()
@@ -134,6 +176,14 @@ DatabaseFile::Status DatabaseFile::open(const QString &path, QString *error)
             *error = QStringLiteral("%1: 文件是只读的").arg(path);
         return Status::ReadOnly;
     }
+    // The engine writes its journal beside the file: a folder nobody may write to makes the
+    // first save fail, so the file counts as read-only from the start.
+    if (!folderIsWritable(path)) {
+        ::close(fd);
+        if (error)
+            *error = QStringLiteral("%1: 文件所在的文件夹是只读的").arg(path);
+        return Status::ReadOnly;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int err = errno;
         ::close(fd);
@@ -152,7 +202,9 @@ DatabaseFile::Status DatabaseFile::open(const QString &path, QString *error)
     }
     m_fd = fd;
     m_path = path;
-    m_headerAtOpen = head;
+    m_journalPath = journalPathFor(path);
+    // A half-finished disguise is finished: the file is put back whole if opening fails.
+    m_headerAtOpen = headerStateOf(head) == HeaderState::PartlyDisguised ? disguisedHeader() : head;
     return Status::Ok;
 }
 
@@ -174,19 +226,19 @@ DatabaseFile::Status DatabaseFile::create(const QString &path, QString *error)
     }
     m_fd = fd;
     m_path = path;
+    m_journalPath = journalPathFor(path);
     m_headerAtOpen = kJetSignature;
     return Status::Ok;
 }
 
-bool DatabaseFile::writeHeader(const HeaderBytes &bytes, std::uint8_t byte0, std::uint8_t byte1,
-                               QString *error)
+bool DatabaseFile::writeHeader(const HeaderBytes &bytes, QString *error)
 {
     if (m_fd < 0) {
         if (error)
             *error = QStringLiteral("数据库文件没有打开");
         return false;
     }
-    if (!writeHeaderTo(m_fd, bytes, byte0, byte1)) {
+    if (!writeHeaderTo(m_fd, bytes)) {
         if (error)
             *error = errnoText(m_path, errno);
         return false;
@@ -196,17 +248,47 @@ bool DatabaseFile::writeHeader(const HeaderBytes &bytes, std::uint8_t byte0, std
 
 bool DatabaseFile::restore(QString *error)
 {
-    return writeHeader(kJetSignature, 0x00, 0x01, error);
+    return writeHeader(kJetSignature, error);
 }
 
 bool DatabaseFile::disguise(QString *error)
 {
-    return writeHeader(kDisguisePattern, 0x01, 0x83, error);
+    return writeHeader(disguisedHeader(), error);
 }
 
 bool DatabaseFile::putBackOriginalHeader(QString *error)
 {
-    return writeHeader(m_headerAtOpen, m_headerAtOpen[0], m_headerAtOpen[1], error);
+    return writeHeader(m_headerAtOpen, error);
+}
+
+bool DatabaseFile::isSameFileOrJournal(const QString &other) const
+{
+    if (m_fd < 0)
+        return false;
+    struct stat own {};
+    if (::fstat(m_fd, &own) != 0)
+        return true; // cannot tell: refuse rather than risk the file
+    const auto same = [](const struct stat &a, const struct stat &b) {
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    };
+    struct stat st {};
+    const QByteArray native = QFile::encodeName(other);
+    if (::stat(native.constData(), &st) == 0) {
+        if (same(st, own))
+            return true;
+        struct stat journal {};
+        const QByteArray journalNative = QFile::encodeName(m_journalPath);
+        return ::stat(journalNative.constData(), &journal) == 0 && same(st, journal);
+    }
+    // Not there yet: the journal's name in the file's own folder, reached by any path.
+    const QFileInfo target(other);
+    const QFileInfo journal(m_journalPath);
+    struct stat targetFolder {};
+    struct stat journalFolder {};
+    return target.fileName() == journal.fileName()
+        && ::stat(QFile::encodeName(target.absolutePath()).constData(), &targetFolder) == 0
+        && ::stat(QFile::encodeName(journal.absolutePath()).constData(), &journalFolder) == 0
+        && same(targetFolder, journalFolder);
 }
 
 void DatabaseFile::close()

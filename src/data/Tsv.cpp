@@ -64,7 +64,8 @@ bool parseTsv(const QByteArray &bytes, const QString &path, TsvTable *out, QStri
         if (fields.size() != out->header.size()) {
             if (error)
                 *error = QStringLiteral("%1:%2: 应有 %3 列，实有 %4 列")
-                             .arg(path).arg(lineNo).arg(out->header.size()).arg(fields.size());
+                             .arg(path, QString::number(lineNo), QString::number(out->header.size()),
+                                  QString::number(fields.size()));
             return false;
         }
         QVariantList row;
@@ -73,7 +74,7 @@ bool parseTsv(const QByteArray &bytes, const QString &path, TsvTable *out, QStri
             QVariant v;
             if (!unescape(f, &v)) {
                 if (error)
-                    *error = QStringLiteral("%1:%2: 无效的转义").arg(path).arg(lineNo);
+                    *error = QStringLiteral("%1:%2: 无效的转义").arg(path, QString::number(lineNo));
                 return false;
             }
             row << v;

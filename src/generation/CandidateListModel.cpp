@@ -1,5 +1,7 @@
 #include "generation/CandidateListModel.h"
 
+#include "data/SharedDatabase.h"
+
 #include <QSaveFile>
 #include <QStringEncoder>
 
@@ -109,12 +111,29 @@ QByteArray exportText(const CandidateListModel &list)
 
 bool exportList(const CandidateListModel &list, const QString &path, QString *error)
 {
+    // The save renames a finished file over the target: the lock on the database cannot
+    // stop that, so the program's own files are refused by identity, whatever the name.
+    if (data::sharedDatabase().isOwnFile(path)) {
+        *error = QStringLiteral("不能导出到 %1：这个文件属于程序的数据库，覆盖它会丢失您的个人信息和自选名字。"
+                                "请换一个文件名。")
+                     .arg(path);
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
         return false;
     }
-    file.write(exportText(list));
+    // A short write (a full disk) sets no error of its own: count the bytes, and keep the
+    // old file unless every one of them is written.
+    const QByteArray bytes = exportText(list);
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.error() == QFileDevice::NoError ? QStringLiteral("文件没有写完整，磁盘可能已满")
+                                                                    : file.errorString();
+        file.cancelWriting();
+        *error = QStringLiteral("无法写入文件 %1：%2。原来的文件没有改动。").arg(path, reason);
+        return false;
+    }
     if (!file.commit()) {
         *error = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
         return false;

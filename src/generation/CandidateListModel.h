@@ -44,7 +44,9 @@ private:
 
 // The list as lines of cells each followed by "|", header first, CR LF line ends; an empty
 // list is one blank row. Written in GB18030 (GBK for every GBK character, lossless for the
-// rest) to a temporary file that replaces path only when complete. False with a message.
+// rest) to a temporary file that replaces path only when complete. False with a message,
+// and nothing changed, when the file cannot be written in full or path leads to the open
+// database file or its journal.
 bool exportList(const CandidateListModel &list, const QString &path, QString *error);
 QByteArray exportText(const CandidateListModel &list);
 

@@ -91,3 +91,32 @@ TEST(CalendarCommands, StdinGivesOneLinePerInputAndGoesOnPastBadOnes)
     EXPECT_EQ(good.exitCode, 0);
     EXPECT_EQ(good.out, QStringLiteral("2024-02-09\t2023\t12\t30\t三十\n"));
 }
+
+TEST(CalendarCommands, StdinIsUtf8LinesOfBoundedLength)
+{
+    WorkingDir dir;
+    const QByteArray good("2024-02-09\n");
+    const QByteArray goodOut("2024-02-09\t2023\t12\t30\t三十\n");
+    struct Case {
+        const char *name;
+        QByteArray input;
+        QByteArray expected; // the whole output
+    };
+    const QByteArray tooLong = QByteArray(64 * 1024 + 1, '1');
+    for (const Case &c : {
+             Case{"ByteOrderMarkSkipped", "\xEF\xBB\xBF" + good, goodOut},
+             Case{"WindowsLineEnds", "2024-02-09\r\n2024-02-09\r\n", goodOut + goodOut},
+             Case{"LastLineWithoutEnd", "2024-02-09", goodOut},
+             Case{"LineAtTheLimit", QByteArray(64 * 1024 - 10, ' ') + "2024-02-09\n", goodOut},
+             Case{"LineOverTheLimit", tooLong + "\n" + good,
+                  "error\t输入行超过 64 KB / an input line is longer than 64 KB\n" + goodOut},
+             Case{"EndlessLine", QByteArray(3 * 1024 * 1024, '7'),
+                  "error\t输入行超过 64 KB / an input line is longer than 64 KB\n"},
+             Case{"NotUtf8", "\xC3" "(2024-02-09\n" + good,
+                  "error\t输入不是 UTF-8 文本 / the input is not UTF-8 text\n" + goodOut},
+         }) {
+        const CliResult r = runCli({QStringLiteral("lunar"), QStringLiteral("-")}, dir.path(), c.input);
+        EXPECT_EQ(r.out, QString::fromUtf8(c.expected)) << c.name;
+        EXPECT_EQ(r.exitCode, c.expected.startsWith("error") ? 2 : 0) << c.name;
+    }
+}

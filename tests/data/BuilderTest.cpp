@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace qiming;
@@ -80,7 +81,7 @@ TEST(Builder, BuildsEveryTableWithItsRowsAndLeavesTheFileDisguised)
     EXPECT_EQ(r.rowsPerTable.value(QStringLiteral("字典")), 6);
     EXPECT_EQ(r.rowsPerTable.value(QStringLiteral("诗词")), 0);
     EXPECT_EQ(headerOf(path), disguisedHeaderBytes());
-    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".building")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("data.dll")});
 
     data::Database db;
     ASSERT_EQ(db.open(path, data::kDatabasePassword), data::Database::OpenResult::Ok);
@@ -127,7 +128,7 @@ TEST_P(BadSource, StopsTheBuildWithAClearMessageAndNoFile)
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.error.contains(QString::fromUtf8(GetParam().messagePart))) << r.error.toStdString();
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".building")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{}); // no temporary file left
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -192,6 +193,93 @@ TEST(Builder, FailedUpgradeChangesNothing)
     EXPECT_FALSE(data::upgradeDatabase(path, {tables}).ok);
     EXPECT_EQ(readFileBytes(path), before);
     EXPECT_FALSE(QFile::exists(path + QStringLiteral("-journal")));
+}
+
+TEST(Builder, ABuildLeavesOtherFilesBesideItsTargetAlone)
+{
+    WorkingDir dir;
+    const QString path = dir.file(QStringLiteral("data.dll"));
+    // Another build of the same path, under way: its temporary file is not this build's to remove.
+    const QStringList others{QStringLiteral("data.dll.building"), QStringLiteral("data.dll-journal.txt")};
+    for (const QString &name : others)
+        writeFileBytes(dir.file(name), "another build's work");
+    ASSERT_TRUE(data::buildDatabase(path, {fixtureTablesDir()}).ok);
+    for (const QString &name : others)
+        EXPECT_EQ(readFileBytes(dir.file(name)), QByteArray("another build's work")) << name.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), others.size() + 1);
+}
+
+TEST(Builder, OfTwoBuildsOfOnePathAtOnceOneWinsAndTheOtherSaysSo)
+{
+    WorkingDir dir;
+    const QString path = dir.file(QStringLiteral("data.dll"));
+    data::BuildResult second;
+    bool started = false;
+    // The second build runs to its end while the first is half way through its tables.
+    const data::BuildResult first = data::buildDatabase(path, {fixtureTablesDir()}, [&](const QString &) {
+        if (!started) {
+            started = true;
+            second = data::buildDatabase(path, {fixtureTablesDir()});
+        }
+    });
+    ASSERT_TRUE(second.ok) << second.error.toStdString();
+    EXPECT_FALSE(first.ok);
+    EXPECT_TRUE(first.error.contains(QStringLiteral("已存在"))) << first.error.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("data.dll")});
+    data::Database db;
+    ASSERT_EQ(db.open(path, data::kDatabasePassword), data::Database::OpenResult::Ok);
+    EXPECT_EQ(data::RowSet::load(db, QStringLiteral("select * from 字典")).rowCount(), 6);
+}
+
+TEST(Builder, UpgradeRefusesSourcesThatWouldEmptyAReferenceTable)
+{
+    struct Case {
+        const char *table;
+        const char *content; // nullptr: the file is left out
+    };
+    for (const Case &c : {Case{"N81", nullptr}, Case{"N81", "num\tjx\n"}, Case{"字典", nullptr}}) {
+        WorkingDir dir;
+        const QString tables = copyFixtures(dir);
+        const QString path = dir.file(QStringLiteral("data.dll"));
+        ASSERT_TRUE(data::buildDatabase(path, {tables}).ok);
+        const QByteArray before = readFileBytes(path);
+        const QString table = QString::fromUtf8(c.table);
+        const QString source = tables + QLatin1Char('/') + table + QStringLiteral(".tsv");
+        if (c.content)
+            writeFileBytes(source, c.content);
+        else
+            QFile::remove(source);
+
+        const data::BuildResult r = data::upgradeDatabase(path, {tables});
+        EXPECT_FALSE(r.ok) << c.table;
+        EXPECT_TRUE(r.error.contains(table)) << r.error.toStdString();
+        EXPECT_EQ(readFileBytes(path), before) << c.table;
+    }
+}
+
+TEST(Builder, UpgradeOfNewerDataIsAskedFor)
+{
+    WorkingDir dir;
+    const QString path = dir.file(QStringLiteral("data.dll"));
+    ASSERT_TRUE(data::buildDatabase(path, {fixtureTablesDir()}).ok);
+    {
+        data::Database db;
+        ASSERT_EQ(db.open(path, data::kDatabasePassword), data::Database::OpenResult::Ok);
+        db.exec(QStringLiteral("update qiming_meta set value = ? where key = ?"),
+                {QStringLiteral("%1:abc").arg(data::compiledDataVersion() + 1), QStringLiteral("data_stamp")});
+    }
+    ASSERT_EQ(data::checkDatabase(path, {fixtureTablesDir()}).status, data::DataStatus::Newer);
+    const QByteArray before = readFileBytes(path);
+
+    const data::BuildResult refused = data::upgradeDatabase(path, {fixtureTablesDir()});
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.refusedNewerData);
+    EXPECT_EQ(readFileBytes(path), before);
+
+    const data::BuildResult forced =
+        data::upgradeDatabase(path, {fixtureTablesDir()}, {}, data::UpgradeMode::EvenToOlderData);
+    ASSERT_TRUE(forced.ok) << forced.error.toStdString();
+    EXPECT_EQ(data::checkDatabase(path, {fixtureTablesDir()}).status, data::DataStatus::Current);
 }
 
 TEST(Builder, StatusTellsAbsentFromUnusable)

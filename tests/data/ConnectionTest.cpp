@@ -6,9 +6,11 @@
 #include "data/RowSet.h"
 #include "data/SharedDatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace qiming;
 using namespace qiming::test;
@@ -148,4 +150,89 @@ TEST(Connection, SharedConnectionOpensDataDllInTheWorkingDirectory)
     EXPECT_EQ(headerOf(dir.file(data::kDatabaseFileName)), jetSignatureBytes());
     data::closeDatabase();
     EXPECT_EQ(headerOf(dir.file(data::kDatabaseFileName)), disguisedHeaderBytes());
+}
+
+TEST(Connection, ANameStartingWithFileIsAPlainPath)
+{
+    WorkingDir dir;
+    const QString name = QStringLiteral("file:q.dll");
+    buildFixtureDatabase(name);
+    data::Database db;
+    QString error;
+    ASSERT_EQ(db.open(name, data::kDatabasePassword, &error), OpenResult::Ok) << error.toStdString();
+    EXPECT_EQ(data::RowSet::load(db, QStringLiteral("select * from 字典")).rowCount(), 6);
+    db.exec(QStringLiteral("update 初始信息 set 姓氏 = ?"), {QStringLiteral("欧阳")});
+    ASSERT_TRUE(db.close());
+    // Everything went to the one file the lock and the header were on.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+    EXPECT_EQ(headerOf(dir.file(name)), disguisedHeaderBytes());
+    ASSERT_EQ(db.open(name, data::kDatabasePassword), OpenResult::Ok);
+    EXPECT_EQ(data::RowSet::load(db, QStringLiteral("select * from 初始信息")).field(QStringLiteral("姓氏")), QStringLiteral("欧阳"));
+}
+
+TEST(Connection, AFolderNobodyMayWriteToMakesTheFileReadOnly)
+{
+    WorkingDir dir;
+    const QString folder = dir.file(QStringLiteral("program"));
+    QDir().mkdir(folder);
+    const QString path = folder + QStringLiteral("/data.dll");
+    buildFixtureDatabase(path);
+    const QByteArray before = readFileBytes(path);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+
+    data::Database db;
+    QString error;
+    EXPECT_EQ(db.open(path, data::kDatabasePassword, &error), OpenResult::ReadOnly);
+    EXPECT_TRUE(error.contains(QStringLiteral("只读"))) << error.toStdString();
+    EXPECT_FALSE(error.contains(QStringLiteral("SQL"), Qt::CaseInsensitive));
+    EXPECT_EQ(readFileBytes(path), before);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(Connection, AtRestTheFileStandsAlone)
+{
+    WorkingDir dir;
+    const QString path = dir.file(QStringLiteral("data.dll"));
+    const QString journal = path + QStringLiteral("-journal");
+    buildFixtureDatabase(path);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("data.dll")});
+
+    data::Database db;
+    ASSERT_EQ(db.open(path, data::kDatabasePassword), OpenResult::Ok);
+    db.exec(QStringLiteral("update 初始信息 set 姓氏 = ?"), {QStringLiteral("王")});
+    ASSERT_TRUE(db.close());
+    EXPECT_FALSE(QFile::exists(journal));
+
+    // A journal that holds nothing to roll back, as a connection that ended without
+    // removing it leaves: gone at the next start, and the data as saved.
+    writeFileBytes(journal, QByteArray(512, '\0'));
+    ASSERT_EQ(db.open(path, data::kDatabasePassword), OpenResult::Ok);
+    EXPECT_FALSE(QFile::exists(journal));
+    EXPECT_EQ(data::RowSet::load(db, QStringLiteral("select * from 初始信息")).field(QStringLiteral("姓氏")), QStringLiteral("王"));
+    ASSERT_TRUE(db.close());
+    EXPECT_FALSE(QFile::exists(journal));
+}
+
+TEST(Connection, TheOpenFileAndItsJournalAreKnownByAnyName)
+{
+    WorkingDir dir;
+    QDir().mkdir(dir.file(QStringLiteral("sub")));
+    const QString path = dir.file(QStringLiteral("data.dll"));
+    buildFixtureDatabase(path);
+    writeFileBytes(dir.file(QStringLiteral("other.txt")), "x");
+    ASSERT_TRUE(QFile::link(path, dir.file(QStringLiteral("sub/shortcut.txt"))));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(dir.file(QStringLiteral("hard.txt"))).constData()), 0);
+    ASSERT_TRUE(QFile::link(dir.path(), dir.file(QStringLiteral("sub/up"))));
+
+    data::Database db;
+    EXPECT_FALSE(db.isOwnFile(path)); // nothing open
+    ASSERT_EQ(db.open(QStringLiteral("data.dll"), data::kDatabasePassword), OpenResult::Ok);
+    for (const QString &own : {path, QStringLiteral("data.dll"), QStringLiteral("./sub/../data.dll"),
+                               dir.file(QStringLiteral("sub/shortcut.txt")), dir.file(QStringLiteral("hard.txt")),
+                               dir.file(QStringLiteral("sub/up/data.dll")), QStringLiteral("data.dll-journal"),
+                               dir.file(QStringLiteral("sub/up/data.dll-journal"))})
+        EXPECT_TRUE(db.isOwnFile(own)) << own.toStdString();
+    for (const QString &other : {dir.file(QStringLiteral("other.txt")), dir.file(QStringLiteral("data.dll.txt")),
+                                 dir.file(QStringLiteral("sub/data.dll")), dir.file(QStringLiteral("sub/data.dll-journal"))})
+        EXPECT_FALSE(db.isOwnFile(other)) << other.toStdString();
 }

@@ -1,6 +1,7 @@
 // The candidate list: numbering, the stable sort by score groups, and the export file.
 #include "TestSupport.h"
 
+#include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
 
 #include <QAbstractItemModelTester>
@@ -8,6 +9,10 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace qiming;
 using namespace qiming::generation;
@@ -107,4 +112,80 @@ TEST(CandidateList, ExportGoesToTheExactNameAndNeverDestroysAFileOnFailure)
     // A path that names a folder cannot become a file.
     EXPECT_FALSE(exportList(list, dir.file(QStringLiteral("locked")), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(CandidateList, ExportNeverGoesOverTheOpenDatabase)
+{
+    WorkingDir dir;
+    buildFixtureDatabase(dir.file(data::kDatabaseFileName));
+    QString error;
+    ASSERT_TRUE(data::openDatabase(&error)) << error.toStdString();
+    const QByteArray before = readFileBytes(dir.file(data::kDatabaseFileName));
+    ASSERT_EQ(::link("data.dll", "backup.txt"), 0);
+    CandidateListModel list;
+    list.writeCandidateHeader();
+    list.appendCandidates(named({{"李明", "97"}}));
+
+    for (const QString &target : {QStringLiteral("data.dll"), dir.file(QStringLiteral("data.dll")), QStringLiteral("./data.dll"),
+                                  QStringLiteral("backup.txt"), QStringLiteral("data.dll-journal")}) {
+        error.clear();
+        EXPECT_FALSE(exportList(list, target, &error)) << target.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("数据库"))) << error.toStdString();
+    }
+    EXPECT_EQ(readFileBytes(dir.file(data::kDatabaseFileName)), before);
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("data.dll-journal"))));
+    EXPECT_NO_THROW(data::sharedDatabase().scalar(QStringLiteral("select count(*) from 字典")));
+    data::closeDatabase();
+    data::Database again;
+    EXPECT_EQ(again.open(dir.file(data::kDatabaseFileName), data::kDatabasePassword), data::Database::OpenResult::Ok);
+    // Other files are written as ever.
+    EXPECT_TRUE(exportList(list, dir.file(QStringLiteral("名单.txt")), &error)) << error.toStdString();
+}
+
+// A disk that fills up part way: the file-size limit cuts writes short as a full disk does.
+class FileSizeLimit final {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const struct rlimit limit{bytes, m_saved.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    struct rlimit m_saved {};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST(CandidateList, ExportThatCannotBeWrittenInFullKeepsTheOldFile)
+{
+    WorkingDir dir;
+    const QString path = dir.file(QStringLiteral("名单.txt"));
+    for (const int rows : {50, 5000}) { // held in the write buffer, and written straight through
+        writeFileBytes(path, "old");
+        CandidateListModel list;
+        list.writeCandidateHeader();
+        std::vector<numerology::ScoredName> names;
+        for (int i = 0; i < rows; ++i)
+            names.push_back(named({{"李明", "97"}}).front());
+        list.appendCandidates(std::move(names));
+        ASSERT_GT(exportText(list).size(), 1000);
+
+        QString error;
+        bool written = true;
+        {
+            FileSizeLimit full(1000);
+            written = exportList(list, path, &error);
+        }
+        EXPECT_FALSE(written) << rows;
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(readFileBytes(path), QByteArray("old")) << rows;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("名单.txt")});
+    }
 }

@@ -135,7 +135,8 @@ ModalAnswerer::ModalAnswerer()
                 m_windows << dialog->objectName();
                 if (m_onWindow)
                     m_onWindow(dialog);
-                dialog->reject();
+                if (dialog->isVisible()) // the handler may have answered it itself
+                    dialog->reject();
             }
             return;
         }

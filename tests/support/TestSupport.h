@@ -79,7 +79,8 @@ public:
     const QStringList &texts() const { return m_texts; }
     const QStringList &captions() const { return m_captions; }
     const QStringList &windows() const { return m_windows; }
-    // Runs once when a modal window that is not a message box appears, before it is closed.
+    // Runs once when a modal window that is not a message box appears, before it is closed
+    // (unless the handler closed it, e.g. accepted a file dialog).
     void onWindow(std::function<void(QWidget *)> handler) { m_onWindow = std::move(handler); }
     // Questions are answered with their reject button (Cancel) instead of OK.
     void rejectQuestions(bool reject) { m_reject = reject; }

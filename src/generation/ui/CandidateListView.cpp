@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMenu>
@@ -104,7 +106,11 @@ void CandidateListView::sortWithMessage(bool runActive)
 
 void CandidateListView::exportWithDialog()
 {
-    QFileDialog dialog(this, QStringLiteral("导出名字"), QDir::currentPath(), QStringLiteral("文本文件 (*.txt)"));
+    // The user's documents, never the program's folder where data.dll lives.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QFileDialog dialog(this, QStringLiteral("导出名字"), folder, QStringLiteral("文本文件 (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // overwritten without a question
