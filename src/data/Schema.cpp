@@ -74,6 +74,10 @@ std::vector<TableDef> makeSchema()
     t.push_back(boyOrGirl);
     t.push_back({"生肖运势", {{QStringLiteral("ID"), QStringLiteral("integer"), true}, text("生肖"), text("运势")},
                  names({"ID"})});
+    // Project tables beside the original schema: name readings and the name check.
+    t.push_back({"多音姓", {key("姓"), text("拼音")}, names({"姓"})});
+    t.push_back({"名读音", {key("词"), text("拼音")}, names({"词"})});
+    t.push_back({"谐音", {key("拼音"), text("谐音"), text("类别"), text("说明")}, {}});
     return t;
 }
 
