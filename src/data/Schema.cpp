@@ -54,7 +54,8 @@ std::vector<TableDef> makeSchema()
                  {}, true});
     t.push_back({"诗词", {key("朝代"), key("诗人"), key("诗名"), text("诗句")}, {}});
     t.push_back({"小名", {text("小名")}, {}});
-    t.push_back({"英文名", {text("英文名"), key("字母"), key("性别")}, {}});
+    // 排名: 1 for the best-known name of its initial and gender; the suggestions list in that order.
+    t.push_back({"英文名", {text("英文名"), key("字母"), key("性别"), number("排名")}, {}});
     t.push_back({"纳音", {key("jiazi"), text("nayin")}, names({"jiazi"})});
     t.push_back({"喜用神天干", {key("天干"), key("生月"), number("数值")}, names({"天干", "生月"})});
     t.push_back({"喜用神地支", {key("地支"), key("生月"), text("支藏"), number("数值")}, names({"地支", "生月"})});

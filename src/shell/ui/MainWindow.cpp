@@ -7,6 +7,8 @@
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameMeaningWindow.h"
 #include "numerology/ui/NameScoringPage.h"
+#include "othernames/ui/EnglishNamePage.h"
+#include "othernames/ui/NicknamePage.h"
 #include "review/ui/FavouritesWindow.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/HomePage.h"
@@ -144,11 +146,14 @@ void MainWindow::createPages()
     auto *highScore = new generation::HighScorePage(m_pages);
     addPage(QStringLiteral("TabSheet1"), QStringLiteral("高分模式"), highScore);
     setPageAction(QStringLiteral("TabSheet1"), [highScore] { highScore->list()->writeCandidateHeader(); });
-    const char *modePages[][2] = {{"TabSheet3", "自定义模式"}, {"TabSheet4", "诗词模式"}, {"TabSheet5", "诗词模式2"},
-                                  {"TabSheet2", "取英文名"}, {"TabSheet10", "取小名"}};
+    const char *modePages[][2] = {{"TabSheet3", "自定义模式"}, {"TabSheet4", "诗词模式"}, {"TabSheet5", "诗词模式2"}};
     for (const auto &[name, caption] : modePages)
         addPage(QString::fromLatin1(name), QString::fromUtf8(caption),
                 makePlaceholderPage(QString::fromUtf8(caption), m_pages));
+    addPage(QStringLiteral("TabSheet2"), QStringLiteral("取英文名"), new othernames::EnglishNamePage(m_pages));
+    auto *nicknames = new othernames::NicknamePage(m_pages);
+    addPage(QStringLiteral("TabSheet10"), QStringLiteral("取小名"), nicknames);
+    setPageAction(QStringLiteral("TabSheet10"), [nicknames] { nicknames->writeHeader(); });
     auto *meaning = static_cast<numerology::NameMeaningWindow *>(window(QStringLiteral("TForm15")));
     addPage(QStringLiteral("TabSheet12"), QStringLiteral("名字评分"), new numerology::NameScoringPage(meaning, m_pages));
     addPage(QStringLiteral("TabSheet13"), QStringLiteral("生辰八字"),
