@@ -41,6 +41,12 @@ void forEachRun(const quint64 *codes, int count, int surnameLength, Visit visit)
     }
 }
 
+// A whole name that sounds like the word (沈京兵 and 神经病) is teased whatever its tones.
+bool wholeName(int start, int length, int count)
+{
+    return start == 0 && length == count && length >= 3;
+}
+
 } // namespace
 
 HomophoneTable HomophoneTable::load(data::Database &db)
@@ -87,11 +93,11 @@ std::vector<HomophoneTable::Match> HomophoneTable::matches(const quint64 *codes,
         if (const auto it = m_exact.find(runOf(codes, start, length, false)); it != m_exact.end())
             exact = it->second;
         for (const int e : exact)
-            out.push_back({e, true, start, length});
+            out.push_back({e, true, start, length, true});
         if (const auto it = m_toneless.find(runOf(codes, start, length, true)); it != m_toneless.end())
             for (const int e : it->second)
                 if (std::find(exact.begin(), exact.end(), e) == exact.end())
-                    out.push_back({e, false, start, length});
+                    out.push_back({e, false, start, length, wholeName(start, length, count)});
         return true;
     });
     return out;
@@ -99,11 +105,12 @@ std::vector<HomophoneTable::Match> HomophoneTable::matches(const quint64 *codes,
 
 bool HomophoneTable::hasStrong(const quint64 *codes, int count, int surnameLength) const
 {
-    if (m_exact.empty())
+    if (m_exact.empty() && m_toneless.empty())
         return false;
     bool found = false;
     forEachRun(codes, count, surnameLength, [&](int start, int length) {
-        found = m_exact.find(runOf(codes, start, length, false)) != m_exact.end();
+        found = m_exact.find(runOf(codes, start, length, false)) != m_exact.end()
+            || (wholeName(start, length, count) && m_toneless.count(runOf(codes, start, length, true)) > 0);
         return !found;
     });
     return found;

@@ -45,6 +45,7 @@ public:
         bool exact; // tone for tone; else only the letters agree
         int start;  // the matched syllables of the name
         int length;
+        bool strong; // tone for tone, or the whole name of three or more syllables without tones
     };
 
     // The whole 谐音 table; a file made before the table existed gives an empty one. Rows whose

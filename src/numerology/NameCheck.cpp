@@ -113,7 +113,7 @@ void checkHomophones(const NameCheck &c, const HomophoneTable &homophones, const
         text = text.arg(quoted(chars), sound, quoted(e.sound), e.kind);
         if (!e.note.isEmpty())
             text += e.note;
-        out.push_back({m.exact ? FindingLevel::Strong : FindingLevel::Note, QStringLiteral("谐音"), text});
+        out.push_back({m.strong ? FindingLevel::Strong : FindingLevel::Note, QStringLiteral("谐音"), text});
     }
 }
 

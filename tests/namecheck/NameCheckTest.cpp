@@ -131,7 +131,7 @@ TEST_F(RealTables, FindsWhatParentsAskAbout)
     };
     const Case cases[] = {
         {"范", "统", "谐音", true},   {"杨", "伟", "谐音", true},  {"魏", "生津", "谐音", true},
-        {"沈", "京兵", "谐音", false}, {"江", "浩涛", "字形", false}, {"王", "灏", "字形", false},
+        {"沈", "京兵", "谐音", true}, {"江", "浩涛", "字形", false}, {"王", "灏", "字形", false},
         {"李", "丽丽", "音律", false}, {"张", "章", "音律", false},  {"王", "伟炜", "音律", false},
         {"李", "峯", "用字", true},   {"张", "張", "用字", true},   {"張", "三", "用字", false},
         {"李", "乐", "多音", false},

@@ -73,14 +73,25 @@ TEST(HomophoneTableTest, MatchesRunsPastTheSurnameToneForToneOrNot)
     ASSERT_EQ(m.size(), 1u);
     EXPECT_TRUE(m[0].exact);
 
-    // 沈京兵: the letters agree, the tones do not: a note, never a strong match.
+    // 沈京兵: the letters agree, the tones do not, and the run is the whole name: strong.
     auto shen = codes({"shěn", "jīng", "bīng"});
-    EXPECT_FALSE(t.hasStrong(shen.data(), 3, 1));
+    EXPECT_TRUE(t.hasStrong(shen.data(), 3, 1));
     m = t.matches(shen.data(), 3, 1);
     ASSERT_EQ(m.size(), 1u);
     EXPECT_FALSE(m[0].exact);
+    EXPECT_TRUE(m[0].strong);
     EXPECT_EQ(m[0].start, 0);
     EXPECT_EQ(m[0].length, 3);
+
+    // Only part of a longer name, without its tones: a note.
+    auto shenjing = codes({"shěn", "jīng", "bīng", "míng"});
+    EXPECT_FALSE(t.hasStrong(shenjing.data(), 4, 1));
+    m = t.matches(shenjing.data(), 4, 1);
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_FALSE(m[0].strong);
+    // Two syllables without their tones stay a note even as the whole name (樊通).
+    auto fantong = codes({"fán", "tōng"});
+    EXPECT_FALSE(t.hasStrong(fantong.data(), 2, 1));
 
     // A run inside the given name of a longer name matches too: 王饭桶.
     auto wang = codes({"wáng", "fàn", "tǒng"});
