@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -154,6 +155,26 @@ TEST_F(FunToolsTest, AFingerprintCodeIsLookedUpAsTypedAndAQuoteIsJustACharacter)
     }
 }
 
+// The page says "仅供娱乐参考" once: its own note gives way to a reading that carries it.
+TEST_F(FunToolsTest, TheEntertainmentNoteIsNotSaidTwice)
+{
+    show();
+    window->showToolPage(4);
+    auto *code = child<QLineEdit>("fingerprintEdit");
+    auto *note = child<QWidget>("funPage5")->findChild<QLabel *>(QStringLiteral("entertainmentNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    const struct {
+        const char *code;
+        bool noteShown;
+    } cases[] = {{"XXXXX", false}, {"OOXXO", true}, {"XXXXX", false}, {"O'XXO", false}};
+    for (const auto &c : cases) {
+        code->setText(QString::fromUtf8(c.code));
+        press("fingerprintButton");
+        EXPECT_EQ(note->isVisible(), c.noteShown) << c.code;
+    }
+}
+
 TEST_F(FunToolsTest, StarSignPairsIncludingEqualSignsAndPairsWithoutARow)
 {
     show();
@@ -264,10 +285,23 @@ TEST_F(FunToolsTest, BloodTypesShowThePairAndTheContentOnceHoweverOftenPressed)
     EXPECT_TRUE(child<QPlainTextEdit>("bloodText")->toPlainText().isEmpty());
 }
 
-// QIMING_SCREENSHOTS=DIR saves a picture of every page there, for looking at.
+// QIMING_SCREENSHOTS=DIR saves a picture of every page there, for looking at;
+// QIMING_SCREENSHOT_DATABASE=FILE shows the pages over a copy of a built data.dll instead of the
+// fixtures, so the real texts can be checked for fit.
 TEST_F(FunToolsTest, PagesRenderForScreenshots)
 {
     const QString out = qEnvironmentVariable("QIMING_SCREENSHOTS");
+    const QString real = qEnvironmentVariable("QIMING_SCREENSHOT_DATABASE");
+    if (!real.isEmpty()) {
+        window.reset();
+        data::closeDatabase();
+        const QString copy = dir.file(data::kDatabaseFileName);
+        ASSERT_TRUE(QFile::remove(copy));
+        ASSERT_TRUE(QFile::copy(real, copy)) << text(real);
+        QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_TRUE(data::openDatabase());
+        window = std::make_unique<tools::FunToolsWindow>(nullptr);
+    }
     show();
     const char *presses[] = {nullptr, nullptr, nullptr, nullptr, "fingerprintButton", "starButton", "babyButton", "bloodButton"};
     child<QLineEdit>("fingerprintEdit")->setText(QStringLiteral("OOXXO"));

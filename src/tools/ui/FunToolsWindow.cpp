@@ -54,9 +54,17 @@ QLabel *label(const QString &text, QWidget *parent, const char *name = nullptr)
 
 QLabel *noteLabel(QWidget *parent)
 {
-    auto *l = label(kEntertainment, parent);
+    auto *l = label(kEntertainment, parent, "entertainmentNote");
     l->setStyleSheet(QStringLiteral("color: #888888;"));
     return l;
+}
+
+// Our table texts close with their own "仅供娱乐参考"; the page's note then stays hidden rather
+// than say it twice on one screen.
+void keepOneNote(QWidget *page, const QString &shown)
+{
+    if (auto *note = page->findChild<QLabel *>(QStringLiteral("entertainmentNote")))
+        note->setHidden(shown.contains(QStringLiteral("仅供娱乐参考")));
 }
 
 QComboBox *list(const QStringList &items, QWidget *parent, const char *name)
@@ -277,6 +285,7 @@ void FunToolsWindow::showZodiacFortune(int row)
         return;
     rows.setCurrentRow(row);
     m_fortune->setPlainText(rows.field(QStringLiteral("运势")));
+    keepOneNote(m_fortune->parentWidget(), m_fortune->toPlainText());
 }
 
 // ---- 指纹预测 ----------------------------------------------------------------------
@@ -286,9 +295,9 @@ QWidget *FunToolsWindow::makeFingerprintPage()
     auto *page = new QWidget(m_pages);
     auto *intro = label(QStringLiteral(
         "指纹在出生前就已长成，终身不变，民间相信从指纹可以看出一个人的性格。指纹大体分两种："
-        "纹路绕成圆圈的叫“斗”（也叫“箩”），纹路从一侧进、又从同一侧出的叫“簸箕”。"
-        "男士看左手，女士看右手，从大拇指开始依次看五个手指：斗记作字母 O，簸箕记作字母 X。"
-        "把五个字母按顺序输入下面的框中，再按“立刻测算”。"), page);
+        "纹路绕成圆圈的叫“斗”（也叫“箩”），纹路从一侧流入、转个弯又从同一侧流出的叫“簸箕”（也叫“箕”）。"
+        "按“男左女右”的习惯，男士看左手，女士看右手，从大拇指起依次看到小指：斗记作字母 O，簸箕记作字母 X。"
+        "把这五个字母按顺序填入下面的框中，再点击“立刻测算”。"), page);
     auto *picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("fingerprintPicture"));
     picture->setPixmap(fingerprintKindsPicture());
@@ -329,6 +338,7 @@ void FunToolsWindow::lookUpFingerprint()
     }
     m_fingerprintType->setText(kFingerprintType + found->code);
     m_fingerprintReading->setText(kFingerprintReading + found->reading);
+    keepOneNote(m_fingerprintReading->parentWidget(), found->reading);
 }
 
 // ---- 星座配对 ----------------------------------------------------------------------
@@ -372,6 +382,7 @@ void FunToolsWindow::matchStarSigns()
     m_starTitle->setText(kStarResult + QLatin1Char(' ') + pair.title);
     m_starContent1->setText(pair.content1);
     m_starContent2->setPlainText(pair.content2);
+    keepOneNote(m_starContent2->parentWidget(), pair.content1 + pair.content2);
 }
 
 // ---- 生男生女 ----------------------------------------------------------------------
@@ -467,6 +478,7 @@ void FunToolsWindow::matchBloodTypes()
     m_bloodTitle->setText(QStringLiteral("总体评价：    ") + pair.title);
     m_bloodContent->clear();
     m_bloodContent->setPlainText(pair.content);
+    keepOneNote(m_bloodContent->parentWidget(), pair.content);
 }
 
 } // namespace qiming::tools
