@@ -9,6 +9,7 @@
 #include "numerology/SharedNumerology.h"
 
 #include <QAbstractItemModelTester>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 using namespace qiming;
@@ -141,4 +142,22 @@ TEST_F(ClassicNamesTest, TheScoredCopyUsesTheDrawsFlagsAndIsSortedAndNumbered)
     EXPECT_EQ(list.identity().singleSurname, true);
     EXPECT_EQ(list.identity().singleGiven, false);
     data::closeDatabase();
+}
+
+TEST_F(ClassicNamesTest, TheExportHoldsFiveNamesALineAndNoHeader)
+{
+    numerology::CharacterTables chars(db);
+    ClassicNameModel names;
+    names.generate(chars, {QStringLiteral("李"), QStringLiteral("nan"), 2, {}, 1});
+    QStringDecoder decoder("GB18030");
+    const QString text = decoder.decode(exportText(names, false));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 82); // 81 lines, each ended by CR LF
+    EXPECT_TRUE(lines.last().isEmpty());
+    for (int r = 0; r < 81; ++r) {
+        QStringList row;
+        for (int c = 0; c < 5; ++c)
+            row << names.name(r, c);
+        EXPECT_EQ(lines.at(r), row.join(u'|') + u'|');
+    }
 }

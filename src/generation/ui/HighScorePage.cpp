@@ -7,7 +7,6 @@
 #include "numerology/SharedNumerology.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowDirectory.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -132,13 +132,11 @@ QWidget *ConditionFilterWindow::buildElementsTab()
     connect(run, &QPushButton::clicked, this, &ConditionFilterWindow::filterByElements);
     auto *layout = new QVBoxLayout(tab);
     layout->addLayout(grid);
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(hint(QStringLiteral("提示：如果需要补上某个五行元素，请选择“姓和名至少要有一个”；\n"
+    layout->addStretch();
+    layout->addWidget(hint(QStringLiteral("提示：如果需要补上某个五行元素，请选择“姓和名至少要有一个”；\n"
                                           "如果要排除某个五行元素，请选择“姓和名都不能带”"),
-                           tab),
-                      1);
-    bottom->addWidget(run);
-    layout->addLayout(bottom);
+                           tab));
+    layout->addWidget(run, 0, Qt::AlignRight);
     return tab;
 }
 
@@ -182,10 +180,9 @@ QWidget *ConditionFilterWindow::buildStrokesTab()
     auto *layout = new QVBoxLayout(tab);
     layout->addLayout(kinds);
     layout->addLayout(grid);
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(hint(QStringLiteral("提示：1，选择根据简体还是康熙笔画筛选；\n2，选择对第几个名字筛选；"), tab), 1);
-    bottom->addWidget(run);
-    layout->addLayout(bottom);
+    layout->addStretch();
+    layout->addWidget(hint(QStringLiteral("提示：1，选择根据简体还是康熙笔画筛选；\n2，选择对第几个名字筛选；"), tab));
+    layout->addWidget(run, 0, Qt::AlignRight);
     return tab;
 }
 
@@ -215,10 +212,8 @@ QWidget *ConditionFilterWindow::buildCharactersTab()
     auto *layout = new QVBoxLayout(tab);
     layout->addLayout(grid);
     layout->addStretch();
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(hint(QStringLiteral("提示：1，选择根要对第几个名字筛选；\n2，输入文字；"), tab), 1);
-    bottom->addWidget(run);
-    layout->addLayout(bottom);
+    layout->addWidget(hint(QStringLiteral("提示：1，选择根要对第几个名字筛选；\n2，输入文字；"), tab));
+    layout->addWidget(run, 0, Qt::AlignRight);
     return tab;
 }
 
