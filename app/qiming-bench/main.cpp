@@ -9,6 +9,7 @@
 #include "generation/CandidateListModel.h"
 #include "generation/HighScoreRun.h"
 #include "numerology/SharedNumerology.h"
+#include "review/CandidateFilters.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <functional>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -127,6 +129,58 @@ double highScoreSeconds(const QString &gender)
     return seconds;
 }
 
+// The slowest of the filter buttons over a full high-score list of 26,000 rows, results
+// model included, best of five presses each.
+double filterSeconds()
+{
+    const data::RowSet chars = data::RowSet::load(data::sharedDatabase(), QStringLiteral("select 字 from 男常用字"));
+    generation::CandidateListModel source;
+    source.setIdentity({true, false, QStringLiteral("nan")});
+    std::vector<numerology::ScoredName> rows;
+    for (int i = 0; i < chars.rowCount() && rows.size() < 26000; ++i)
+        for (int j = 0; j < chars.rowCount() && rows.size() < 26000; ++j)
+            rows.push_back(numerology::scoreFullName(QStringLiteral("李") + chars.value(i, 0) + chars.value(j, 0), true,
+                                                     false, QStringLiteral("nan")));
+    source.appendCandidates(std::move(rows));
+
+    review::ElementRules elements;
+    elements.first = {true, QStringLiteral("水木")};
+    elements.second = {true, QStringLiteral("金水土")};
+    elements.atLeast = {true, QStringLiteral("木")};
+    elements.none = {true, QStringLiteral("火")};
+    review::StrokeRules strokes;
+    strokes.first = {true, 1, 10};
+    strokes.second = {true, 1, 10};
+    strokes.total = {true, 10, 30};
+    review::CharacterRules characters{true, chars.value(0, 0), true, chars.value(1, 0)};
+    review::SuperAuspiciousChoices super;
+    super.lonelyNumbers = true;
+
+    const std::pair<const char *, std::function<std::vector<generation::NameCandidate>()>> presses[] = {
+        {"elements", [&] { return review::filterByElements(source, elements); }},
+        {"strokes", [&] { return review::filterByStrokes(source, strokes); }},
+        {"characters", [&] { return review::filterByCharacters(source, characters); }},
+        {"super-auspicious",
+         [&] { return review::filterSuperAuspicious(source, super, numerology::sharedLuckTables()); }},
+    };
+    double slowest = 0;
+    for (const auto &[name, press] : presses) {
+        double best = 1e9;
+        size_t kept = 0;
+        for (int run = 0; run < 5; ++run) {
+            generation::CandidateListModel results;
+            const auto start = std::chrono::steady_clock::now();
+            std::vector<generation::NameCandidate> passing = press();
+            kept = passing.size();
+            results.setRows(std::move(passing));
+            best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
+        std::fprintf(stderr, "filter %s over %d rows: %.4f s, %zu kept\n", name, source.size(), best, kept);
+        slowest = std::max(slowest, best);
+    }
+    return slowest;
+}
+
 // The calendar over every day or hour of a century, as the birth chart and qiming-cli use it.
 void BM_SolarToLunarCentury(benchmark::State &state)
 {
@@ -197,6 +251,7 @@ int main(int argc, char **argv)
     std::printf("enumerate_1000x1000_seconds %.4f\n", enumerateSeconds(sampleStrokes(1000)));
     std::printf("highscore_nan_seconds %.3f\n", highScoreSeconds(QStringLiteral("nan")));
     std::printf("highscore_nv_seconds %.3f\n", highScoreSeconds(QStringLiteral("nv")));
+    std::printf("filter_26k_rows_seconds %.4f\n", filterSeconds());
     data::closeDatabase();
     return 0;
 }

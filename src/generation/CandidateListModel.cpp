@@ -68,6 +68,13 @@ void CandidateListModel::appendCandidates(std::vector<numerology::ScoredName> &&
     endInsertRows();
 }
 
+void CandidateListModel::setRows(std::vector<NameCandidate> &&rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
 void CandidateListModel::sortByScore()
 {
     // One group per score, filled top to bottom: equal scores keep their order.
@@ -91,25 +98,32 @@ void CandidateListModel::sortByScore()
         emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, ColumnCount - 1));
 }
 
-QByteArray exportText(const CandidateListModel &list)
+QByteArray exportText(const QAbstractItemModel &table, bool withHeader)
 {
     QString text;
-    const auto line = [&text](const auto &cellOf) {
-        for (int c = 0; c < ColumnCount; ++c)
+    const int columns = table.columnCount();
+    const auto line = [&text, columns](const auto &cellOf) {
+        for (int c = 0; c < columns; ++c)
             text += cellOf(c) + QLatin1Char('|');
         text += QLatin1String("\r\n");
     };
-    if (list.hasHeader())
-        line([](int c) { return candidateHeader().at(c); });
-    if (list.size() == 0)
+    if (withHeader)
+        line([&](int c) { return table.headerData(c, Qt::Horizontal).toString(); });
+    const int rows = table.rowCount();
+    if (rows == 0)
         line([](int) { return QString(); });
-    for (int r = 0; r < list.size(); ++r)
-        line([&](int c) { return list.candidate(r).cell(c); });
+    for (int r = 0; r < rows; ++r)
+        line([&](int c) { return table.data(table.index(r, c)).toString(); });
     QStringEncoder encoder("GB18030");
     return encoder.encode(text);
 }
 
-bool exportList(const CandidateListModel &list, const QString &path, QString *error)
+QByteArray exportText(const CandidateListModel &list)
+{
+    return exportText(list, list.hasHeader());
+}
+
+bool exportList(const QAbstractItemModel &table, bool withHeader, const QString &path, QString *error)
 {
     // The save renames a finished file over the target: the lock on the database cannot
     // stop that, so the program's own files are refused by identity, whatever the name.
@@ -126,7 +140,7 @@ bool exportList(const CandidateListModel &list, const QString &path, QString *er
     }
     // A short write (a full disk) sets no error of its own: count the bytes, and keep the
     // old file unless every one of them is written.
-    const QByteArray bytes = exportText(list);
+    const QByteArray bytes = exportText(table, withHeader);
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.error() == QFileDevice::NoError ? QStringLiteral("文件没有写完整，磁盘可能已满")
                                                                     : file.errorString();
@@ -139,6 +153,11 @@ bool exportList(const CandidateListModel &list, const QString &path, QString *er
         return false;
     }
     return true;
+}
+
+bool exportList(const CandidateListModel &list, const QString &path, QString *error)
+{
+    return exportList(list, list.hasHeader(), path, error);
 }
 
 } // namespace qiming::generation

@@ -27,6 +27,8 @@ public:
     void clear();
     // Appends at the end, numbering each row by its position.
     void appendCandidates(std::vector<numerology::ScoredName> &&names);
+    // Replaces every row with rows kept whole, their numbers included (a filter's results).
+    void setRows(std::vector<NameCandidate> &&rows);
     int size() const { return int(m_rows.size()); }
     const NameCandidate &candidate(int row) const { return m_rows.at(size_t(row)); }
 
@@ -49,5 +51,8 @@ private:
 // database file or its journal.
 bool exportList(const CandidateListModel &list, const QString &path, QString *error);
 QByteArray exportText(const CandidateListModel &list);
+// The same for any table of text cells: the header row only when withHeader.
+bool exportList(const QAbstractItemModel &table, bool withHeader, const QString &path, QString *error);
+QByteArray exportText(const QAbstractItemModel &table, bool withHeader);
 
 } // namespace qiming::generation

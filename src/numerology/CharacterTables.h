@@ -19,6 +19,7 @@ namespace qiming::numerology {
 class CharacterTables final {
 public:
     explicit CharacterTables(data::Database &db);
+    data::Database &database() const { return m_db; }
 
     // A character that is not in 字典 gives empty values and found = false.
     HanziInfo lookupHanzi(const QString &ch, bool *found = nullptr);

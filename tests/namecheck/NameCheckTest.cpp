@@ -7,6 +7,7 @@
 #include "data/RowSet.h"
 #include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
+#include "generation/ClassicNames.h"
 #include "generation/HighScoreRun.h"
 #include "numerology/CharacterTables.h"
 #include "numerology/Homophones.h"
@@ -229,4 +230,26 @@ TEST_F(RealTables, HighScoreRunNeverProposesAStrongHomophone)
     }
     EXPECT_GE(run.homophonesLeftOut(), 1);
     EXPECT_EQ(run.listed() + run.homophonesLeftOut(), run.total());
+}
+
+TEST_F(RealTables, ClassicDrawNeverShowsAStrongHomophone)
+{
+    // With the fixed character 伟 every one-character draw of 杨 would be 杨伟: none is shown.
+    generation::ClassicNameModel names;
+    names.generate(*s_chars, {QStringLiteral("杨"), QStringLiteral("nan"), 1, QStringLiteral("伟"), 1});
+    for (int r = 0; r < generation::ClassicNameModel::kRows; ++r)
+        for (int c = 0; c < generation::ClassicNameModel::kColumns; ++c)
+            EXPECT_EQ(names.name(r, c), QString());
+    // A pool draw for 沈 (two characters) shows names, none of them a strong homophone.
+    names.generate(*s_chars, {QStringLiteral("沈"), QStringLiteral("nan"), 2, {}, 1});
+    int shown = 0;
+    for (int r = 0; r < generation::ClassicNameModel::kRows; ++r)
+        for (int c = 0; c < generation::ClassicNameModel::kColumns; ++c) {
+            const QString n = names.name(r, c);
+            if (n.isEmpty())
+                continue;
+            ++shown;
+            EXPECT_FALSE(hasStrongHomophone(*s_chars, *s_homophones, n.left(1), n.mid(1))) << n.toStdString();
+        }
+    EXPECT_GT(shown, 400);
 }

@@ -1,26 +1,16 @@
 #include "generation/ui/CandidateListView.h"
 
 #include "generation/CandidateListModel.h"
-#include "numerology/ui/AnalysisWindow.h"
-#include "review/Favourites.h"
+#include "generation/ui/ListActions.h"
 #include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowDirectory.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <QFileDialog>
 #include <QHeaderView>
-#include <QMenu>
 
 namespace qiming::generation {
 
 CandidateListView::CandidateListView(CandidateListModel *model, const Options &options, QWidget *parent)
     : QTableView(parent)
     , m_model(model)
-    , m_options(options)
 {
     setObjectName(options.objectName);
     setModel(model);
@@ -38,22 +28,11 @@ CandidateListView::CandidateListView(CandidateListModel *model, const Options &o
         setColumnWidth(int(c), options.widths[c]);
     horizontalHeader()->setStretchLastSection(true);
 
-    auto *menu = new QMenu(this);
-    menu->setObjectName(options.menuName);
-    menu->addAction(QStringLiteral("查看名字解析"), this, &CandidateListView::showAnalysis);
-    menu->addAction(QStringLiteral("复制名字"), this, &CandidateListView::copyName);
-    menu->addAction(QStringLiteral("添加到自选列表"), this, &CandidateListView::addToFavourites);
-    menu->addAction(QStringLiteral("查看自选列表"), this, [this] {
-        shell::runGuarded(this, [] { shell::openWindow(QStringLiteral("TForm8")); });
-    });
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, [this, menu](const QPoint &pos) {
-        const QModelIndex at = indexAt(pos);
-        if (at.isValid())
-            setCurrentIndex(at);
-        menu->popup(viewport()->mapToGlobal(pos));
-    });
-    connect(this, &QAbstractItemView::doubleClicked, this, &CandidateListView::showAnalysis);
+    m_actions = new ListActions(this, {options.menuName, options.spacedCopyMessage},
+                                {[this] { return currentName(); },
+                                 [this] { return m_model->candidate(currentIndex().row()).scored; },
+                                 [this] { return m_model->identity(); },
+                                 [this](const QString &path, QString *error) { return exportList(*m_model, path, error); }});
 }
 
 QString CandidateListView::currentName() const
@@ -66,32 +45,17 @@ QString CandidateListView::currentName() const
 
 void CandidateListView::showAnalysis()
 {
-    if (currentName().isEmpty())
-        return;
-    numerology::showNameReport(m_model->candidate(currentIndex().row()).scored);
+    m_actions->showAnalysis();
 }
 
 void CandidateListView::copyName()
 {
-    const QString name = currentName();
-    if (name.isEmpty())
-        return;
-    QApplication::clipboard()->setText(name);
-    shell::showInformation(this, m_options.spacedCopyMessage ? QStringLiteral("已复制名字 %1 ！").arg(name)
-                                                             : QStringLiteral("已复制名字%1！").arg(name));
+    m_actions->copyName();
 }
 
 void CandidateListView::addToFavourites()
 {
-    const QString name = currentName();
-    if (name.isEmpty())
-        return;
-    shell::runGuarded(this, [&] {
-        // The flags of the run that formed the name, not the profile's of now.
-        const RunIdentity &id = m_model->identity();
-        review::addFavourite(name, {id.singleSurname, id.singleGiven, id.gender});
-        shell::showInformation(this, QStringLiteral("成功添加名字%1！").arg(name));
-    });
+    m_actions->addToFavourites();
 }
 
 void CandidateListView::sortWithMessage(bool runActive)
@@ -106,19 +70,7 @@ void CandidateListView::sortWithMessage(bool runActive)
 
 void CandidateListView::exportWithDialog()
 {
-    // The user's documents, never the program's folder where data.dll lives.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    QFileDialog dialog(this, QStringLiteral("导出名字"), folder, QStringLiteral("文本文件 (*.txt)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setObjectName(QStringLiteral("SaveDialog1"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite); // overwritten without a question
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    QString error;
-    if (!exportList(*m_model, dialog.selectedFiles().first(), &error))
-        shell::showWarning(this, error);
+    m_actions->exportWithDialog();
 }
 
 } // namespace qiming::generation

@@ -9,6 +9,7 @@
 namespace qiming::generation {
 
 class CandidateListModel;
+class ListActions;
 
 class CandidateListView final : public QTableView {
     Q_OBJECT
@@ -25,6 +26,7 @@ public:
     // The "名字" of the current row, or empty.
     QString currentName() const;
 
+    ListActions *actions() const { return m_actions; }
     void showAnalysis();
     void copyName();
     void addToFavourites();
@@ -35,7 +37,7 @@ public:
 
 private:
     CandidateListModel *m_model;
-    Options m_options;
+    ListActions *m_actions;
 };
 
 inline const QString kListHint = QStringLiteral("提示：双击名字可以看到详细解释，点击右键可使用更多功能  ");

@@ -3,10 +3,10 @@
 #include "generation/CandidateListModel.h"
 #include "generation/HighScoreRun.h"
 #include "generation/ui/CandidateListView.h"
+#include "generation/ui/ListActions.h"
 #include "numerology/SharedNumerology.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowDirectory.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -87,7 +87,7 @@ HighScorePage::HighScorePage(QWidget *parent)
     connect(m_pause, &QPushButton::clicked, this, &HighScorePage::togglePause);
     connect(m_sort, &QPushButton::clicked, this, [this] { m_view->sortWithMessage(m_run->isActive()); });
     connect(m_filter, &QPushButton::clicked, this,
-            [this] { shell::runGuarded(this, [] { shell::openWindow(QStringLiteral("TForm4")); }); });
+            [this] { shell::runGuarded(this, [this] { openConditionFilter(m_model); }); });
     connect(m_export, &QPushButton::clicked, m_view, &CandidateListView::exportWithDialog);
     connect(m_run, &HighScoreRun::progressed, this, &HighScorePage::showProgress);
     connect(m_run, &HighScoreRun::finished, this,

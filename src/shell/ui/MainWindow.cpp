@@ -2,6 +2,7 @@
 
 #include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
+#include "generation/ui/ClassicPage.h"
 #include "generation/ui/HighScorePage.h"
 #include "numerology/NameScore.h"
 #include "numerology/ui/AnalysisWindow.h"
@@ -9,7 +10,9 @@
 #include "numerology/ui/NameScoringPage.h"
 #include "othernames/ui/EnglishNamePage.h"
 #include "othernames/ui/NicknamePage.h"
+#include "review/ui/ConditionFilterWindow.h"
 #include "review/ui/FavouritesWindow.h"
+#include "review/ui/SuperAuspiciousWindow.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/HomePage.h"
 #include "shell/ui/PlaceholderWindow.h"
@@ -20,6 +23,7 @@
 #include "shell/ui/widgets/WindowPlacement.h"
 #include "tools/ui/FunToolsWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -84,9 +88,11 @@ void MainWindow::createWindows()
     auto *analysis = new numerology::AnalysisWindow(this);
     m_windows.insert(analysis->objectName(), analysis);
     numerology::setAnalysisWindow(analysis);
-    placeholder("TForm4", "超级吉祥筛选", {720, 520});
+    auto *conditionFilter = new review::ConditionFilterWindow(this);
+    m_windows.insert(conditionFilter->objectName(), conditionFilter);
     placeholder("TForm3", "常用字表", {320, 240});
-    placeholder("TForm6", "超吉筛选", {720, 520});
+    auto *superFilter = new review::SuperAuspiciousWindow(conditionFilter->results(), this);
+    m_windows.insert(superFilter->objectName(), superFilter);
 
     // Lists and filters of other parts open these by name.
     for (const QString &name : {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6")})
@@ -142,7 +148,7 @@ void MainWindow::createPages()
 
     auto *home = new HomePage(m_pages);
     addPage(QStringLiteral("TabSheet11"), QStringLiteral("首页"), home);
-    addPage(QStringLiteral("TabSheet6"), QStringLiteral("经典模式"), makePlaceholderPage(QStringLiteral("经典模式"), m_pages));
+    addPage(QStringLiteral("TabSheet6"), QStringLiteral("经典模式"), new generation::ClassicPage(m_pages));
     auto *highScore = new generation::HighScorePage(m_pages);
     addPage(QStringLiteral("TabSheet1"), QStringLiteral("高分模式"), highScore);
     setPageAction(QStringLiteral("TabSheet1"), [highScore] { highScore->list()->writeCandidateHeader(); });
@@ -208,8 +214,15 @@ QWidget *MainWindow::window(const QString &name) const
 
 void MainWindow::showModal(const QString &name)
 {
-    if (auto *dialog = qobject_cast<QDialog *>(window(name)))
-        dialog->exec();
+    auto *dialog = qobject_cast<QDialog *>(window(name));
+    if (!dialog || dialog->isVisible())
+        return;
+    // Opened from another modal window (a filter), it must sit over that one to be usable.
+    QWidget *modal = QApplication::activeModalWidget();
+    QWidget *owner = modal && modal != dialog ? modal : this;
+    if (dialog->parentWidget() != owner)
+        dialog->setParent(owner, dialog->windowFlags());
+    dialog->exec();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

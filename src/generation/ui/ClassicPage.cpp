@@ -1,0 +1,118 @@
+#include "generation/ui/ClassicPage.h"
+
+#include "generation/CandidateListModel.h"
+#include "generation/ClassicNames.h"
+#include "generation/ui/CandidateListView.h"
+#include "generation/ui/ListActions.h"
+#include "numerology/SharedNumerology.h"
+#include "shell/BabyProfile.h"
+#include "shell/ui/widgets/MessageBoxes.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace qiming::generation {
+
+namespace {
+
+QPushButton *button(const char *name, const char *caption, QWidget *parent)
+{
+    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setMinimumSize(92, 28);
+    return b;
+}
+
+QLabel *greenLabel(const char *name, const QString &text, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setStyleSheet(QStringLiteral("QLabel { color: #008000; }"));
+    return l;
+}
+
+} // namespace
+
+ClassicPage::ClassicPage(QWidget *parent)
+    : QWidget(parent)
+    , m_names(new ClassicNameModel(this))
+    , m_scored(new CandidateListModel(this))
+{
+    m_scored->setObjectName(QStringLiteral("StringGrid5"));
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("StringGrid4"));
+    m_view->setModel(m_names);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->horizontalHeader()->hide();
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(24);
+    QFont big = m_view->font();
+    big.setPixelSize(15);
+    m_view->setFont(big);
+    const int widths[] = {155, 157, 165, 180, 159};
+    for (int c = 0; c < ClassicNameModel::kColumns; ++c)
+        m_view->setColumnWidth(c, widths[c]);
+    m_actions = new ListActions(
+        m_view, {QStringLiteral("jingdianPopupMenu1"), true},
+        {[this] { return currentName(); },
+         // Scored as it was formed: the draw's surname, length and gender, whatever the profile says now.
+         [this] {
+             const RunIdentity &id = m_names->identity();
+             return numerology::scoreFullName(currentName(), id.singleSurname, id.singleGiven, id.gender);
+         },
+         [this] { return m_names->identity(); },
+         [this](const QString &path, QString *error) { return exportList(*m_names, false, path, error); }});
+
+    auto *generateButton = button("Button9", "生成名字", this);
+    auto *filterButton = button("Button25", "筛选", this);
+    auto *exportButton = button("Button14", "导出名字", this);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {generateButton, filterButton, exportButton})
+        buttons->addWidget(b);
+    buttons->addSpacing(16);
+    buttons->addWidget(greenLabel("Label35", QStringLiteral("每次随机生成405个名字，祝您找到有缘分的名字    "), this));
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 6);
+    layout->setSpacing(6);
+    layout->addLayout(buttons);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(greenLabel("Label31", kListHint, this));
+
+    connect(generateButton, &QPushButton::clicked, this, &ClassicPage::generate);
+    connect(filterButton, &QPushButton::clicked, this, &ClassicPage::filter);
+    connect(exportButton, &QPushButton::clicked, m_actions, &ListActions::exportWithDialog);
+}
+
+QString ClassicPage::currentName() const
+{
+    const QModelIndex at = m_view->currentIndex();
+    return at.isValid() ? m_names->name(at.row(), at.column()) : QString();
+}
+
+void ClassicPage::generate()
+{
+    shell::runGuarded(this, [this] {
+        shell::ensureProfileLoaded();
+        const shell::BabyProfile &p = shell::liveProfile();
+        m_names->generate(numerology::sharedCharacterTables(),
+                          {p.surname, p.gender, p.givenNameLength, shell::effectiveFixedChar(), p.fixedCharPosition});
+    });
+}
+
+void ClassicPage::filter()
+{
+    shell::runGuarded(this, [this] {
+        buildScoredList(*m_names, *m_scored);
+        openConditionFilter(m_scored);
+    });
+}
+
+} // namespace qiming::generation
