@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds in release mode. Sourced by run.sh and test.sh.
+# Installs what is missing, configures and builds in release mode. Sourced by run.sh and
+# test.sh, which then call qiming_setup with the targets they need (none: all of them).
 set -euo pipefail
 
 QIMING_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -7,7 +8,7 @@ QIMING_BUILD="$QIMING_ROOT/build"
 
 qiming_missing_packages() {
     local pkgs=(g++ make cmake pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libbenchmark-dev
-                fonts-noto-cjk unicode-data)
+                fonts-noto-cjk unicode-data bzip2)
     local p
     for p in "${pkgs[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
@@ -36,13 +37,46 @@ qiming_install() {
     fi
 }
 
-qiming_build() {
-    if [ ! -f "$QIMING_BUILD/CMakeCache.txt" ]; then
-        cmake -S "$QIMING_ROOT" -B "$QIMING_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+# A configure that stopped half-way leaves a cache without build files: configure again.
+qiming_configure() {
+    if [ -f "$QIMING_BUILD/CMakeCache.txt" ] && { [ -f "$QIMING_BUILD/Makefile" ] || [ -f "$QIMING_BUILD/build.ninja" ]; }; then
+        return 0
     fi
-    cmake --build "$QIMING_BUILD" -j"$(nproc)" | grep -vE '^\[ *[0-9]+%\] (Built target|Automatic MOC)' || true
-    test "${PIPESTATUS[0]}" -eq 0
+    echo "配置 configuring $QIMING_BUILD"
+    mkdir -p "$QIMING_BUILD"
+    local log="$QIMING_BUILD/configure.log"
+    if ! cmake -S "$QIMING_ROOT" -B "$QIMING_BUILD" -DCMAKE_BUILD_TYPE=Release >"$log" 2>&1; then
+        grep -v '^-- ' "$log" >&2 || true
+        echo "配置失败 / configure failed (log: $log)" >&2
+        exit 1
+    fi
 }
 
-qiming_install
-qiming_build
+# Builds the targets (none: all). The first build fetches pinned npm packages (about 11 MB,
+# once per user) for the reference data. A failed build ends with the compiler's errors.
+qiming_build() {
+    local log="$QIMING_BUILD/build.log"
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    echo "编译 building ${*:-all}"
+    if cmake --build "$QIMING_BUILD" -j"$(nproc)" "${targets[@]}" 2>&1 | tee "$log" \
+        | { grep --line-buffered -vE '^\[ *[0-9]+%\] (Built target|Automatic MOC)' || true; }; then
+        return 0
+    fi
+    local errors
+    errors=$(grep -iE 'error|undefined reference' "$log" | grep -vE '^(g?make(\[[0-9]+\])?: |\[ *[0-9]+%\] )' \
+             | head -n 20 || true)
+    [ -n "$errors" ] || errors=$(tail -n 15 "$log")
+    {
+        echo
+        echo "编译失败 / build failed (log: $log):"
+        echo "$errors"
+    } >&2
+    exit 1
+}
+
+qiming_setup() {
+    qiming_install
+    qiming_configure
+    qiming_build "$@"
+}

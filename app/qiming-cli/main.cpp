@@ -42,8 +42,10 @@ const char kUsage[] =
     "  lunar YYYY-MM-DD    农历日期 the lunar date: 日期 农历年 农历月 农历日 日名\n"
     "  chart - | lunar -   从标准输入逐行读取，每行输出一行 one input a line from stdin, one line out each\n"
     "\n"
-    "score/report/char/chart 使用工作目录中的 data.dll，或 --db FILE\n"
-    "score/report/char/chart read data.dll in the working directory, or --db FILE\n"
+    "score/report/char/chart 读取 --db 指定的文件；未指定时读取工作目录中的 data.dll，没有则读取数据目录中的\n"
+    "                      qiming/data.dll（即 run.sh 使用的数据库）\n"
+    "score/report/char/chart read --db FILE, else data.dll in the working directory,\n"
+    "                      else ${XDG_DATA_HOME:-~/.local/share}/qiming/data.dll (where run.sh keeps it)\n"
     "\n"
     "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n";
 
