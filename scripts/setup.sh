@@ -9,9 +9,12 @@ QIMING_BUILD="$QIMING_ROOT/build"
 qiming_missing_packages() {
     local pkgs=(g++ make cmake pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libbenchmark-dev
                 fonts-noto-cjk unicode-data bzip2)
-    local p
+    # One dpkg-query for all: a call each costs seconds on a busy machine.
+    local installed p
+    installed=" $(dpkg-query -W -f='${Package} ${Status}\n' "${pkgs[@]}" 2>/dev/null \
+                  | awk '$NF == "installed" && $(NF-1) == "ok" { printf "%s ", $1 }' || true) "
     for p in "${pkgs[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+        [[ "$installed" == *" $p "* ]] || echo "$p"
     done
     # This machine's Node.js may come from elsewhere and bundle npm; Debian's npm conflicts with it.
     command -v node >/dev/null 2>&1 || echo nodejs
