@@ -58,6 +58,8 @@ qiming_configure() {
 # One cmake --build; a failure ends the script with the compiler's errors as the last lines.
 qiming_cmake_build() {
     local log="$QIMING_BUILD/build.log"
+    # A tree built by another user (sudo ./test.sh) may still be up to date: log elsewhere.
+    touch "$log" 2>/dev/null || log=$(mktemp "${TMPDIR:-/tmp}/qiming-build.XXXXXX")
     if cmake --build "$QIMING_BUILD" -j"$(nproc)" "$@" 2>&1 | tee "$log" \
         | { grep --line-buffered -vE '^\[ *[0-9]+%\] (Built target|Automatic MOC)' || true; }; then
         return 0
