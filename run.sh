@@ -39,7 +39,7 @@ display_reachable() {
 # Nothing is built for a window that cannot be shown.
 display_reachable || no_display
 
-qiming_setup qiming qiming-cli
+qiming_setup program_only qiming qiming-cli
 
 data_dir="${XDG_DATA_HOME:-$HOME/.local/share}/qiming"
 mkdir -p "$data_dir"
