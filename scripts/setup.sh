@@ -107,6 +107,13 @@ qiming_setup() {
         shift
         qiming_program_current && return 0
     fi
+    # make writes into the build tree even when nothing changed: one built by another user
+    # (e.g. sudo ./test.sh) cannot be built on, so say so rather than fail at every run.
+    if [ -e "$QIMING_BUILD" ] && [ -n "$(find "$QIMING_BUILD" -maxdepth 1 ! -writable -print -quit 2>/dev/null)" ]; then
+        echo "编译目录属于其他用户 / $QIMING_BUILD belongs to another user ($(stat -c %U "$QIMING_BUILD")):" \
+             "sudo chown -R $(id -un) $QIMING_BUILD" >&2
+        exit 1
+    fi
     qiming_configure
     local started
     started=$(date +%s)
