@@ -26,7 +26,8 @@ QTextStream &err();
 std::optional<int> parseArguments(QCommandLineParser &parser, const QStringList &args, const QString &description,
                                   const QStringList &positional);
 
-// --db FILE, the database the commands read (default: data.dll in the working directory).
+// --db FILE, the database the commands read (default: data.dll in the working directory, else the
+// user's data folder's).
 QCommandLineOption databaseOption();
 // Opens that database as the shared connection; on failure says why and returns the exit code.
 std::optional<int> openSharedDatabase(const QCommandLineParser &parser, const QCommandLineOption &db);

@@ -53,8 +53,10 @@ const char kUsage[] =
     "  chart - | lunar -   从标准输入逐行读取，每行输出一行 one input a line from stdin, one line out each\n"
     "  almanac YEAR        结婚黄道吉日表 the wedding days of a year (1900-2099), one a line\n"
     "\n"
-    "score/report/check/char/chart 使用工作目录中的 data.dll，或 --db FILE\n"
-    "score/report/check/char/chart read data.dll in the working directory, or --db FILE\n"
+    "score/report/check/char/chart 读取 --db 指定的文件；未指定时读取工作目录中的 data.dll，没有则读取数据目录中的\n"
+    "                      qiming/data.dll（即 run.sh 使用的数据库）\n"
+    "score/report/check/char/chart read --db FILE, else data.dll in the working directory,\n"
+    "                      else ${XDG_DATA_HOME:-~/.local/share}/qiming/data.dll (where run.sh keeps it)\n"
     "\n"
     "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n";
 

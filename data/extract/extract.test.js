@@ -162,6 +162,56 @@ test('fetchNpm uses the download cache without running npm', () => {
   fs.rmSync(home, { recursive: true });
 });
 
+test('fetchNpm: an unreachable registry fails on one line naming the registry step', () => {
+  const home = tmpdir();
+  const bin = path.join(home, 'bin');
+  fs.mkdirSync(bin);
+  // Stands in for npm offline: its --json error, exit 1.
+  fs.writeFileSync(path.join(bin, 'npm'), '#!/bin/sh\necho \'{"error": {"code": "ECONNREFUSED", '
+    + '"summary": "request to http://127.0.0.1:9/demo failed"}}\'\nexit 1\n', { mode: 0o755 });
+  const saved = { XDG_CACHE_HOME: process.env.XDG_CACHE_HOME, PATH: process.env.PATH,
+    npm_config_registry: process.env.npm_config_registry };
+  process.env.XDG_CACHE_HOME = home;
+  process.env.PATH = bin;
+  process.env.npm_config_registry = 'http://127.0.0.1:9';
+  const lines = [];
+  try {
+    assert.throws(() => x.fetchNpm('demo', '1.0.0', undefined, (m) => lines.push(m)), (e) => {
+      assert.strictEqual(e.message, 'cannot fetch demo@1.0.0 from the npm registry http://127.0.0.1:9 (ECONNREFUSED);'
+        + ` the first build needs it once, later builds use ${path.join(home, 'qiming', 'npm')}`);
+      assert.ok(!e.message.includes('\n'), e.message);
+      return true;
+    });
+    assert.deepStrictEqual(lines, [`fetching demo@1.0.0 from the npm registry into ${path.join(home, 'qiming', 'npm')}`]);
+    assert.deepStrictEqual(fs.readdirSync(path.join(home, 'qiming', 'npm')), []);
+  } finally {
+    for (const [k, v] of Object.entries(saved)) {
+      if (v === undefined) delete process.env[k]; else process.env[k] = v;
+    }
+  }
+  fs.rmSync(home, { recursive: true });
+});
+
+test('the key follows the installed Debian packages', () => {
+  const dir = tmpdir();
+  const file = path.join(dir, 'in.txt');
+  fs.writeFileSync(file, 'x\n');
+  const sources = [{ id: 'u', kind: 'debian', package: 'qiming-no-such-package', files: [file], produces: [] }];
+  const versionFile = path.join(dir, 'VERSION');
+  fs.writeFileSync(versionFile, '1\n');
+  const key = (installedText) => x.cacheKey({ sources, versionFile, scriptText: 's', installedText });
+  assert.notStrictEqual(key('unicode-data=15.0.0-1'), key('unicode-data=16.0.0-1'));
+  // Not installed through dpkg: the file's size and time stand in.
+  const before = x.installedDebian(sources);
+  assert.strictEqual(x.installedDebian(sources), before);
+  fs.writeFileSync(file, 'xy\n');
+  assert.notStrictEqual(x.installedDebian(sources), before);
+  if (spawnSync('dpkg-query', ['-W', 'unicode-data']).status === 0) {
+    assert.match(x.installedDebian(x.SOURCES), /^unicode-data=\S+$/);
+  }
+  fs.rmSync(dir, { recursive: true });
+});
+
 // The real sources take seconds to extract; a finished folder for their key stands in.
 test('command line: a finished cache is current; bad arguments fail on one line', () => {
   const dir = tmpdir();
@@ -173,6 +223,13 @@ test('command line: a finished cache is current; bad arguments fail on one line'
   assert.strictEqual(r1.status, 0, r1.stderr);
   assert.strictEqual(r1.stdout, `extract: cache ${key} is current\n`);
   assert.strictEqual(fs.readlinkSync(path.join(cache, 'active')), key);
+  // Nothing is rewritten when nothing changed: a tree built by another user stays usable.
+  const link = fs.lstatSync(path.join(cache, 'active'));
+  const folder = fs.statSync(cache);
+  const r2 = run(['--cache', cache]);
+  assert.strictEqual(r2.status, 0, r2.stderr);
+  assert.strictEqual(fs.lstatSync(path.join(cache, 'active')).ino, link.ino);
+  assert.strictEqual(fs.statSync(cache).mtimeMs, folder.mtimeMs);
 
   for (const args of [[], ['--cache'], ['--colour', 'x']]) {
     const r = run(args);

@@ -1,6 +1,9 @@
 // qiming-cli score | report | check | char on small tables.
 #include "TestSupport.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace qiming::test;
@@ -91,4 +94,56 @@ TEST_F(NameCommandsTest, CheckPrintsOneLinePerFinding)
     EXPECT_EQ(r.exitCode, 2);
     r = cli({QStringLiteral("check"), QStringLiteral("王")});
     EXPECT_EQ(r.exitCode, 2);
+}
+
+// Sets an environment variable for the programs started while it lives.
+class ScopedEnv final {
+public:
+    ScopedEnv(const char *name, const QByteArray &value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_previous(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnv()
+    {
+        if (m_had)
+            qputenv(m_name, m_previous);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    bool m_had;
+    QByteArray m_previous;
+};
+
+TEST(DefaultDatabase, WithoutOneInTheWorkingDirectoryTheUsersDataFolderIsRead)
+{
+    // Where run.sh keeps it: ${XDG_DATA_HOME:-~/.local/share}/qiming/data.dll.
+    struct Case {
+        const char *what;
+        bool viaXdg;
+    };
+    for (const Case &c : {Case{"XDG_DATA_HOME", true}, Case{"empty XDG_DATA_HOME, HOME", false}}) {
+        QTemporaryDir home;
+        const QString dataHome = c.viaXdg ? home.path() : home.filePath(QStringLiteral(".local/share"));
+        ASSERT_TRUE(QDir().mkpath(dataHome + QStringLiteral("/qiming")));
+        buildFixtureDatabase(dataHome + QStringLiteral("/qiming/data.dll"), numerologyFixtureDir());
+        ScopedEnv xdg("XDG_DATA_HOME", c.viaXdg ? home.path().toLocal8Bit() : QByteArray());
+        ScopedEnv homeEnv("HOME", c.viaXdg ? QByteArray("/nonexistent") : home.path().toLocal8Bit());
+
+        QTemporaryDir elsewhere;
+        const CliResult r = runCli({QStringLiteral("score"), QStringLiteral("王"), QStringLiteral("小明")}, elsewhere.path());
+        EXPECT_EQ(r.exitCode, 0) << c.what << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.out.startsWith(QStringLiteral("王小明\t"))) << c.what;
+
+        // One in the working directory comes first, usable or not; --db before both.
+        writeFileBytes(elsewhere.filePath(QStringLiteral("data.dll")), QByteArray("not a database"));
+        EXPECT_EQ(runCli({QStringLiteral("char"), QStringLiteral("明")}, elsewhere.path()).exitCode, 1) << c.what;
+        const CliResult db = runCli({QStringLiteral("char"), QStringLiteral("明"), QStringLiteral("--db"),
+                                     dataHome + QStringLiteral("/qiming/data.dll")},
+                                    elsewhere.path());
+        EXPECT_EQ(db.exitCode, 0) << c.what << ": " << db.err.toStdString();
+    }
 }

@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPointer>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -124,8 +126,13 @@ DatabaseHolder::~DatabaseHolder()
     }
 }
 
+namespace {
+int liveAnswerers = 0;
+}
+
 ModalAnswerer::ModalAnswerer()
 {
+    ++liveAnswerers;
     m_timer.setInterval(20);
     QObject::connect(&m_timer, &QTimer::timeout, [this] {
         QWidget *modal = QApplication::activeModalWidget();
@@ -158,6 +165,39 @@ ModalAnswerer::ModalAnswerer()
 ModalAnswerer::~ModalAnswerer()
 {
     m_timer.stop();
+    --liveAnswerers;
+}
+
+void guardUnansweredModals(int graceMs)
+{
+    static QTimer timer;
+    static QPointer<QWidget> seen;
+    static QElapsedTimer since;
+    timer.disconnect();
+    timer.setInterval(100);
+    QObject::connect(&timer, &QTimer::timeout, [graceMs] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || liveAnswerers > 0) {
+            seen = nullptr;
+            return;
+        }
+        if (seen != modal) {
+            seen = modal;
+            since.start();
+            return;
+        }
+        if (since.elapsed() < graceMs)
+            return;
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ADD_FAILURE() << "a modal window nobody answers: "
+                      << (box ? box->text() : modal->objectName()).toStdString();
+        seen = nullptr;
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->done(QDialog::Rejected);
+        else
+            modal->close();
+    });
+    timer.start();
 }
 
 } // namespace qiming::test

@@ -71,7 +71,8 @@ private:
 };
 
 // Answers every modal box that appears while it lives, recording each box's text, and
-// closes any other modal window, recording its name.
+// closes any other modal window, recording its name. Keep one alive for as long as anything
+// that may show a box can still run, waits included.
 class ModalAnswerer final {
 public:
     ModalAnswerer();
@@ -93,5 +94,9 @@ private:
     std::function<void(QWidget *)> m_onWindow;
     bool m_reject = false;
 };
+
+// From then on a modal window left open for graceMs with no ModalAnswerer alive fails the
+// running test and is closed: a box nobody answers must fail the run, not hang it.
+void guardUnansweredModals(int graceMs = 3000);
 
 } // namespace qiming::test
