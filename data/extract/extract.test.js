@@ -46,6 +46,8 @@ test('tgz with long names unpacks without the top folder', () => {
     const files = x.readTgz(tgz);
     assert.strictEqual(files.get(long).toString(), '长名字', fmt);
     assert.strictEqual(files.get('package.json').toString(), '{"name":"t"}', fmt);
+    const kept = x.readTgz(tgz, (f) => f === 'package.json');
+    assert.deepStrictEqual([...kept.keys()], ['package.json'], fmt);
   }
   fs.rmSync(dir, { recursive: true });
 });
