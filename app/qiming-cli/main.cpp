@@ -37,14 +37,15 @@ const char kUsage[] =
     "  report 姓 名 [--gender nan|nv]\n"
     "                      名字解析页面（HTML） the analysis report page (HTML)\n"
     "  char 字              一个字的属性 a character's attributes\n"
+    "  source 名            名字的诗词出处 the verses a given name comes from: 朝代 诗人 诗名 诗句\n"
     "  chart YYYY-MM-DD HH[:MM]\n"
     "                      生辰八字 the birth chart: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行\n"
     "  lunar YYYY-MM-DD    农历日期 the lunar date: 日期 农历年 农历月 农历日 日名\n"
     "  chart - | lunar -   从标准输入逐行读取，每行输出一行 one input a line from stdin, one line out each\n"
     "  almanac YEAR        结婚黄道吉日表 the wedding days of a year (1900-2099), one a line\n"
     "\n"
-    "score/report/char/chart 使用工作目录中的 data.dll，或 --db FILE\n"
-    "score/report/char/chart read data.dll in the working directory, or --db FILE\n"
+    "score/report/char/chart/source 使用工作目录中的 data.dll，或 --db FILE\n"
+    "score/report/char/chart/source read data.dll in the working directory, or --db FILE\n"
     "\n"
     "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n";
 
@@ -80,6 +81,8 @@ int main(int argc, char *argv[])
         code = runChartCommand(rest);
     } else if (command == QLatin1String("lunar")) {
         code = runLunarCommand(rest);
+    } else if (command == QLatin1String("source")) {
+        code = runSourceCommand(rest);
     } else if (command == QLatin1String("almanac")) {
         code = runAlmanacCommand(rest);
     } else {

@@ -3,6 +3,7 @@
 #include "data/RowSet.h"
 #include "data/TextNumber.h"
 #include "numerology/FiveGrids.h"
+#include "numerology/PoemSource.h"
 
 #include <QFile>
 
@@ -106,6 +107,8 @@ QString buildNameReport(data::Database &db, const ScoredName &input, const QStri
     page.replace(QStringLiteral("charset=gb2312"), QStringLiteral("charset=") + charset);
     for (const auto &[placeholder, value] : values)
         page.replace(placeholder, value);
+    // Last: verses are never read as placeholders.
+    page.replace(QStringLiteral("shicichuchu"), poemSourceBlock(db, input));
     return page;
 }
 
