@@ -7,7 +7,9 @@
 #include "data/RowSet.h"
 #include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
+#include "generation/CharSetRun.h"
 #include "generation/HighScoreRun.h"
+#include "numerology/PoemSource.h"
 #include "numerology/SharedNumerology.h"
 #include "review/CandidateFilters.h"
 
@@ -181,6 +183,50 @@ double filterSeconds()
     return slowest;
 }
 
+// A custom-mode run over 100 distinct characters (10,000 names), its ticks called back to back.
+double customRunSeconds()
+{
+    const data::RowSet rows = data::RowSet::load(data::sharedDatabase(), QStringLiteral("select 字 from 女常用字"));
+    QString text;
+    for (int r = 0; r < rows.rowCount() && text.size() < 100; ++r)
+        if (!text.contains(rows.value(r, 0)))
+            text += rows.value(r, 0);
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        generation::CandidateListModel list;
+        generation::CharSetRun charSet(numerology::sharedCharacterTables(), numerology::sharedLuckTables());
+        const auto start = std::chrono::steady_clock::now();
+        charSet.start(text, &list, {QStringLiteral("李"), 2, QStringLiteral("nv")});
+        while (charSet.tick()) {
+        }
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        if (run == 0)
+            std::fprintf(stderr, "custom run: %d characters, %d names\n", int(charSet.characters().size()), list.size());
+    }
+    return best;
+}
+
+// One name's 诗词出处 with the index built, averaged over two-character names of real characters.
+double sourceLookupSeconds()
+{
+    const auto buildStart = std::chrono::steady_clock::now();
+    const numerology::PoemSourceIndex &index = numerology::sharedPoemSourceIndex();
+    std::fprintf(stderr, "poem index: %d poems, built in %.3f s\n", index.poemCount(),
+                 std::chrono::duration<double>(std::chrono::steady_clock::now() - buildStart).count());
+    const data::RowSet rows = data::RowSet::load(data::sharedDatabase(), QStringLiteral("select 字 from 女常用字"));
+    std::vector<QString> names;
+    for (int r = 0; r + 1 < rows.rowCount() && names.size() < 2000; r += 2)
+        names.push_back(rows.value(r, 0) + rows.value(r + 1, 0));
+    names.push_back(QStringLiteral("欣怡"));
+    names.push_back(QStringLiteral("明月"));
+    size_t found = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (const QString &name : names)
+        found += index.lookup(name).size();
+    benchmark::DoNotOptimize(found);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / double(names.size());
+}
+
 // The calendar over every day or hour of a century, as the birth chart and qiming-cli use it.
 void BM_SolarToLunarCentury(benchmark::State &state)
 {
@@ -252,6 +298,8 @@ int main(int argc, char **argv)
     std::printf("highscore_nan_seconds %.3f\n", highScoreSeconds(QStringLiteral("nan")));
     std::printf("highscore_nv_seconds %.3f\n", highScoreSeconds(QStringLiteral("nv")));
     std::printf("filter_26k_rows_seconds %.4f\n", filterSeconds());
+    std::printf("custom_run_10000_seconds %.3f\n", customRunSeconds());
+    std::printf("source_lookup_seconds %.6f\n", sourceLookupSeconds());
     data::closeDatabase();
     return 0;
 }

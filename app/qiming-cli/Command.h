@@ -61,6 +61,7 @@ int runCheckCommand(const QStringList &args);
 int runCharCommand(const QStringList &args);
 int runChartCommand(const QStringList &args);
 int runLunarCommand(const QStringList &args);
+int runSourceCommand(const QStringList &args);
 int runAlmanacCommand(const QStringList &args);
 
 } // namespace qiming::cli

@@ -47,15 +47,16 @@ const char kUsage[] =
     "                      名字解析页面（HTML） the analysis report page (HTML)\n"
     "  check 姓 名           名字体检 the name check: 每条一行 级别 类别 说明 (level kind text)\n"
     "  char 字              一个字的属性 a character's attributes\n"
+    "  source 名            名字的诗词出处 the verses a given name comes from: 朝代 诗人 诗名 诗句\n"
     "  chart YYYY-MM-DD HH[:MM]\n"
     "                      生辰八字 the birth chart: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行\n"
     "  lunar YYYY-MM-DD    农历日期 the lunar date: 日期 农历年 农历月 农历日 日名\n"
     "  chart - | lunar -   从标准输入逐行读取，每行输出一行 one input a line from stdin, one line out each\n"
     "  almanac YEAR        结婚黄道吉日表 the wedding days of a year (1900-2099), one a line\n"
     "\n"
-    "score/report/check/char/chart 读取 --db 指定的文件；未指定时读取工作目录中的 data.dll，没有则读取数据目录中的\n"
+    "score/report/check/char/chart/source 读取 --db 指定的文件；未指定时读取工作目录中的 data.dll，没有则读取数据目录中的\n"
     "                      qiming/data.dll（即 run.sh 使用的数据库）\n"
-    "score/report/check/char/chart read --db FILE, else data.dll in the working directory,\n"
+    "score/report/check/char/chart/source read --db FILE, else data.dll in the working directory,\n"
     "                      else ${XDG_DATA_HOME:-~/.local/share}/qiming/data.dll (where run.sh keeps it)\n"
     "\n"
     "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n";
@@ -94,6 +95,8 @@ int main(int argc, char *argv[])
         code = runChartCommand(rest);
     } else if (command == QLatin1String("lunar")) {
         code = runLunarCommand(rest);
+    } else if (command == QLatin1String("source")) {
+        code = runSourceCommand(rest);
     } else if (command == QLatin1String("almanac")) {
         code = runAlmanacCommand(rest);
     } else {

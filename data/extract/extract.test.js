@@ -46,6 +46,8 @@ test('tgz with long names unpacks without the top folder', () => {
     const files = x.readTgz(tgz);
     assert.strictEqual(files.get(long).toString(), '长名字', fmt);
     assert.strictEqual(files.get('package.json').toString(), '{"name":"t"}', fmt);
+    const kept = x.readTgz(tgz, (f) => f === 'package.json');
+    assert.deepStrictEqual([...kept.keys()], ['package.json'], fmt);
   }
   fs.rmSync(dir, { recursive: true });
 });
@@ -176,7 +178,7 @@ test('fetchNpm: an unreachable registry fails on one line naming the registry st
   process.env.npm_config_registry = 'http://127.0.0.1:9';
   const lines = [];
   try {
-    assert.throws(() => x.fetchNpm('demo', '1.0.0', undefined, (m) => lines.push(m)), (e) => {
+    assert.throws(() => x.fetchNpm('demo', '1.0.0', undefined, undefined, (m) => lines.push(m)), (e) => {
       assert.strictEqual(e.message, 'cannot fetch demo@1.0.0 from the npm registry http://127.0.0.1:9 (ECONNREFUSED);'
         + ` the first build needs it once, later builds use ${path.join(home, 'qiming', 'npm')}`);
       assert.ok(!e.message.includes('\n'), e.message);

@@ -8,6 +8,7 @@
 #include "numerology/Homophones.h"
 #include "numerology/LuckTables.h"
 #include "numerology/SharedNumerology.h"
+#include "numerology/PoemSource.h"
 
 #include <QFile>
 
@@ -250,6 +251,8 @@ QString buildNameReport(data::Database &db, const ScoredName &input, const NameC
     page.replace(QStringLiteral("charset=gb2312"), QStringLiteral("charset=") + charset);
     for (const auto &[placeholder, value] : values)
         page.replace(placeholder, value);
+    // Last: verses are never read as placeholders.
+    page.replace(QStringLiteral("shicichuchu"), poemSourceBlock(db, input));
     return page;
 }
 

@@ -147,3 +147,17 @@ TEST(DefaultDatabase, WithoutOneInTheWorkingDirectoryTheUsersDataFolderIsRead)
         EXPECT_EQ(db.exitCode, 0) << c.what << ": " << db.err.toStdString();
     }
 }
+
+TEST(SourceCommand, PrintsOneVerseALineAndRefusesLongNames)
+{
+    WorkingDir dir;
+    buildFixtureDatabase(dir.file(QStringLiteral("data.dll")), QStringLiteral(QIMING_TEST_FIXTURES "/poetry"));
+    CliResult r = runCli({QStringLiteral("source"), QStringLiteral("明华")}, dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("唐\t乙\t明华之二\t明华满天地。\n唐\t甲\t明华之一\t明月照高楼，华灯映长街。\n"));
+    r = runCli({QStringLiteral("source"), QStringLiteral("龙")}, dir.path());
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_FALSE(r.err.isEmpty());
+    EXPECT_EQ(runCli({QStringLiteral("source"), QStringLiteral("明华月")}, dir.path()).exitCode, 2);
+}

@@ -6,6 +6,7 @@
 #include "data/SharedDatabase.h"
 #include "data/TextNumber.h"
 #include "numerology/NameReport.h"
+#include "numerology/PoemSource.h"
 #include "numerology/SharedNumerology.h"
 
 #include <QRegularExpression>
@@ -110,4 +111,31 @@ TEST(NameReportRealData, ARealNameHasEveryBoxFilled)
     EXPECT_FALSE(page.contains(QStringLiteral("></span>")));
     EXPECT_FALSE(page.contains(QStringLiteral("<p></p>")));
     EXPECT_FALSE(page.contains(QStringLiteral("<td></td>")));
+}
+
+TEST(NameReportRealData, TheReportAndTheLookupNameTheVersesOfAName)
+{
+    WorkingDir dir;
+    const data::BuildResult built = data::buildDatabase(dir.file(data::kDatabaseFileName), data::defaultSourceDirs());
+    ASSERT_TRUE(built.ok) << built.error.toStdString();
+    ASSERT_TRUE(data::openDatabase());
+    EXPECT_GE(built.rowsPerTable.value(QStringLiteral("诗词")), 10000);
+    const auto scored = scoreTypedName(QStringLiteral("李"), QStringLiteral("欣怡"), QStringLiteral("nv"));
+    ASSERT_TRUE(scored.has_value());
+    const QString page = buildNameReport(data::sharedDatabase(), *scored);
+    // Together or apart, 欣 and 怡 each have verses in the library.
+    const std::vector<PoemSource> found = findPoemSources(QStringLiteral("欣怡"));
+    const std::vector<PoemSource> rare = findPoemSources(QStringLiteral("若汐"));
+    const std::vector<PoemSource> known = findPoemSources(QStringLiteral("子衿"));
+    data::closeDatabase();
+    EXPECT_TRUE(page.contains(QStringLiteral("诗词出处：")));
+    EXPECT_FALSE(hasPlaceholders(page));
+    ASSERT_FALSE(found.empty());
+    EXPECT_TRUE(page.contains(found.front().title.toHtmlEscaped()));
+    ASSERT_FALSE(rare.empty());
+    for (const PoemSource &s : rare)
+        EXPECT_TRUE(s.verse.contains(QChar(u'若')) || s.verse.contains(QChar(u'汐'))) << s.verse.toStdString();
+    ASSERT_FALSE(known.empty());
+    EXPECT_TRUE(known.front().together);
+    EXPECT_EQ(known.front().verse, QStringLiteral("青青子衿，悠悠我心。"));
 }

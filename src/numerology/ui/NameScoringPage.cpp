@@ -1,5 +1,6 @@
 #include "numerology/ui/NameScoringPage.h"
 
+#include "numerology/PoemSource.h"
 #include "numerology/SharedNumerology.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameMeaningWindow.h"
@@ -83,11 +84,19 @@ NameScoringPage::NameScoringPage(NameMeaningWindow *meaningWindow, QWidget *pare
     explanation->setWordWrap(true);
     explanation->setStyleSheet(QStringLiteral("QLabel { color: #4a4a4a; line-height: 150%; }"));
 
+    // 诗词出处 of the name last scored.
+    m_sources = new QLabel(this);
+    m_sources->setObjectName(QStringLiteral("poemSourceLabel"));
+    m_sources->setWordWrap(true);
+    m_sources->setTextFormat(Qt::RichText);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(40, 30, 40, 30);
     layout->addWidget(group);
     layout->addSpacing(20);
     layout->addWidget(explanation);
+    layout->addSpacing(12);
+    layout->addWidget(m_sources);
     layout->addStretch();
 
     connect(m_gender, &QComboBox::currentTextChanged, this, [this](const QString &text) {
@@ -105,8 +114,24 @@ void NameScoringPage::scoreEnteredName()
             shell::showInformation(this, QStringLiteral("您的输入有误！"));
             return;
         }
+        showPoemSources(m_given->text());
         showNameReport(*scored);
     });
+}
+
+void NameScoringPage::showPoemSources(const QString &given)
+{
+    QString text = QStringLiteral("<b>诗词出处：</b>");
+    const std::vector<PoemSource> found = findPoemSources(given);
+    if (found.empty())
+        text += QStringLiteral("在收录的诗词中没有找到“%1”同在一句或一联的诗句。").arg(given.toHtmlEscaped());
+    if (!found.empty() && !found.front().together)
+        text += QStringLiteral("没有找到“%1”二字同在一句或一联的诗句，以下是两字各自出现的诗句。").arg(given.toHtmlEscaped());
+    for (const PoemSource &s : found)
+        text += QStringLiteral("<br>“%1”——%2·%3《%4》")
+                    .arg(s.verse.toHtmlEscaped(), s.dynasty.toHtmlEscaped(), s.poet.toHtmlEscaped(),
+                         s.title.toHtmlEscaped());
+    m_sources->setText(text);
 }
 
 void NameScoringPage::lookupNameMeaning()

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -19,9 +20,12 @@ public:
 
     void scoreEnteredName();
     void lookupNameMeaning();
+    // The verses the given name's characters stand together in.
+    void showPoemSources(const QString &given);
 
     QString genderCode() const { return m_genderCode; }
     QPushButton *surnameOriginButton() const { return m_origin; }
+    QLabel *poemSourceLabel() const { return m_sources; }
 
 private:
     NameMeaningWindow *m_meaningWindow;
@@ -32,6 +36,7 @@ private:
     QPushButton *m_score;
     QPushButton *m_origin;
     QPushButton *m_lookup;
+    QLabel *m_sources;
     QString m_firstMeaning;
     QString m_secondMeaning;
 };

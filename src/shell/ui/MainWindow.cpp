@@ -3,8 +3,12 @@
 #include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
 #include "generation/ui/ClassicPage.h"
+#include "generation/CharSetRun.h"
+#include "generation/ui/CustomModePage.h"
 #include "generation/ui/HighScorePage.h"
+#include "generation/ui/PoetryPages.h"
 #include "numerology/NameScore.h"
+#include "numerology/SharedNumerology.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameMeaningWindow.h"
 #include "numerology/ui/NameScoringPage.h"
@@ -57,7 +61,8 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     numerology::setAnalysisWindow(nullptr);
-    for (const QString &name : {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6")})
+    for (const QString &name :
+         {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6"), QStringLiteral("TForm16")})
         registerWindowOpener(name, {});
     data::closeDatabase();
 }
@@ -95,7 +100,8 @@ void MainWindow::createWindows()
     m_windows.insert(superFilter->objectName(), superFilter);
 
     // Lists and filters of other parts open these by name.
-    for (const QString &name : {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6")})
+    for (const QString &name :
+         {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6"), QStringLiteral("TForm16")})
         registerWindowOpener(name, [this, name] { showModal(name); });
 }
 
@@ -152,10 +158,23 @@ void MainWindow::createPages()
     auto *highScore = new generation::HighScorePage(m_pages);
     addPage(QStringLiteral("TabSheet1"), QStringLiteral("高分模式"), highScore);
     setPageAction(QStringLiteral("TabSheet1"), [highScore] { highScore->list()->writeCandidateHeader(); });
-    const char *modePages[][2] = {{"TabSheet3", "自定义模式"}, {"TabSheet4", "诗词模式"}, {"TabSheet5", "诗词模式2"}};
-    for (const auto &[name, caption] : modePages)
-        addPage(QString::fromLatin1(name), QString::fromUtf8(caption),
-                makePlaceholderPage(QString::fromUtf8(caption), m_pages));
+    // Custom and poetry mode share the one character-set run.
+    auto *charSetRun = new generation::CharSetRun(numerology::sharedCharacterTables(), numerology::sharedLuckTables(),
+                                                  this);
+    auto *custom = new generation::CustomModePage(charSetRun, m_pages);
+    addPage(QStringLiteral("TabSheet3"), QStringLiteral("自定义模式"), custom);
+    setPageAction(QStringLiteral("TabSheet3"), [custom] { custom->list()->writeCandidateHeader(); });
+    auto *chooser = new generation::PoemChooserPage(m_pages);
+    addPage(QStringLiteral("TabSheet4"), QStringLiteral("诗词模式"), chooser);
+    setPageAction(QStringLiteral("TabSheet4"), [chooser] { chooser->open(); });
+    auto *picker = new generation::PoemPickerPage(charSetRun, m_pages);
+    addPage(QStringLiteral("TabSheet5"), QStringLiteral("诗词模式2"), picker);
+    setPageAction(QStringLiteral("TabSheet5"), [picker] { picker->list()->writeCandidateHeader(); });
+    connect(chooser, &generation::PoemChooserPage::poemChosen, this, [this, picker](const QString &text) {
+        picker->setPoem(text);
+        showPage(QStringLiteral("TabSheet5"));
+    });
+    connect(picker, &generation::PoemPickerPage::backRequested, this, [this] { showPage(QStringLiteral("TabSheet4")); });
     addPage(QStringLiteral("TabSheet2"), QStringLiteral("取英文名"), new othernames::EnglishNamePage(m_pages));
     auto *nicknames = new othernames::NicknamePage(m_pages);
     addPage(QStringLiteral("TabSheet10"), QStringLiteral("取小名"), nicknames);

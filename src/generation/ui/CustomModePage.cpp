@@ -1,0 +1,174 @@
+#include "generation/ui/CustomModePage.h"
+
+#include "generation/CandidateListModel.h"
+#include "generation/CharSetRun.h"
+#include "generation/ui/CandidateListView.h"
+#include "generation/ui/ListActions.h"
+#include "shell/BabyProfile.h"
+#include "shell/ui/widgets/MessageBoxes.h"
+#include "shell/ui/widgets/WindowDirectory.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qiming::generation {
+
+namespace {
+
+QPushButton *button(const char *name, const char *caption, QWidget *parent)
+{
+    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setMinimumSize(92, 28);
+    return b;
+}
+
+} // namespace
+
+LimitedTextEdit::LimitedTextEdit(int limit, QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_limit(limit)
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::clip);
+}
+
+void LimitedTextEdit::clip()
+{
+    if (m_clipping)
+        return;
+    const QString text = toPlainText();
+    qsizetype excess = text.size() - m_limit;
+    if (excess <= 0)
+        return;
+    // What was just typed or pasted ends at the cursor: its tail goes, the rest stays.
+    QTextCursor cursor = textCursor();
+    const int end = cursor.position();
+    int start = qMax(0, end - int(excess));
+    if (start > 0 && start < text.size() && text.at(start).isLowSurrogate())
+        --start; // never half a character
+    m_clipping = true;
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    setTextCursor(cursor);
+    m_clipping = false;
+    // A change elsewhere than at the cursor (rare): cut the end.
+    if (toPlainText().size() > m_limit) {
+        m_clipping = true;
+        QString kept = toPlainText().left(m_limit);
+        if (kept.size() && kept.back().isHighSurrogate())
+            kept.chop(1);
+        setPlainText(kept);
+        moveCursor(QTextCursor::End);
+        m_clipping = false;
+    }
+}
+
+void showCharSetRunState(const CharSetRun &run, QPushButton *pause)
+{
+    pause->setText(run.isPaused() ? QStringLiteral("恢复") : QStringLiteral("暂停"));
+}
+
+void toggleCharSetRun(CharSetRun &run, QPushButton *pause)
+{
+    if (run.isActive())
+        run.pause();
+    else if (run.isPaused())
+        run.resume();
+    showCharSetRunState(run, pause);
+}
+
+CustomModePage::CustomModePage(CharSetRun *run, QWidget *parent)
+    : QWidget(parent)
+    , m_run(run)
+    , m_model(new CandidateListModel(this))
+{
+    m_view = new CandidateListView(m_model, {QStringLiteral("StringGrid2"), QStringLiteral("zidingyiPopupMenu3"),
+                                             {53, 86, 108, 136, 149, 115, 84, 71}, true},
+                                   this);
+    auto *hint = new QLabel(QStringLiteral("提示：\n输入要用于取名的汉字，格式随意，软件会自动提取。  "), this);
+    hint->setObjectName(QStringLiteral("Label24"));
+    hint->setWordWrap(true);
+    auto *note = new QLabel(QStringLiteral("注：输入最大字数限制为100个。"), this);
+    note->setObjectName(QStringLiteral("Label21"));
+    m_input = new LimitedTextEdit(100, this);
+    m_input->setObjectName(QStringLiteral("Memo2"));
+    auto *generateButton = button("Button6", "生成名字", this);
+    m_pause = button("Button31", "暂停", this);
+    auto *sort = button("Button32", "按分数排序", this);
+    auto *filter = button("Button2", "筛选", this);
+    auto *exportButton = button("Button15", "导出名字", this);
+    auto *listHint = new QLabel(kListHint, this);
+    listHint->setObjectName(QStringLiteral("Label32"));
+    listHint->setStyleSheet(QStringLiteral("QLabel { color: #008000; }"));
+
+    auto *inputColumn = new QVBoxLayout;
+    inputColumn->setSpacing(4);
+    inputColumn->addWidget(hint);
+    inputColumn->addWidget(m_input);
+    inputColumn->addWidget(note);
+    m_input->setFixedHeight(96);
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(generateButton, 0, 0);
+    buttons->addWidget(m_pause, 0, 1);
+    buttons->addWidget(sort, 1, 0);
+    buttons->addWidget(filter, 1, 1);
+    buttons->addWidget(exportButton, 2, 0);
+    auto *top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addLayout(inputColumn, 1);
+    top->addLayout(buttons, 0);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 6);
+    layout->setSpacing(6);
+    layout->addLayout(top);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(listHint);
+
+    connect(generateButton, &QPushButton::clicked, this, &CustomModePage::generate);
+    connect(m_pause, &QPushButton::clicked, this, &CustomModePage::togglePause);
+    connect(sort, &QPushButton::clicked, this, [this] { m_view->sortWithMessage(m_run->isActive()); });
+    connect(filter, &QPushButton::clicked, this,
+            [this] { shell::runGuarded(this, [this] { openConditionFilter(m_model); }); });
+    connect(exportButton, &QPushButton::clicked, m_view, &CandidateListView::exportWithDialog);
+    connect(m_run, &CharSetRun::stateChanged, this, &CustomModePage::showRunState);
+    connect(m_run, &CharSetRun::finished, this, [this](CandidateListModel *target, int count) {
+        if (target == m_model && count > 0)
+            shell::showInformation(this, QStringLiteral("运算完毕！名字总数为%1").arg(count));
+    });
+    connect(m_run, &CharSetRun::failed, this, [this](CandidateListModel *target, const QString &message) {
+        if (target == m_model)
+            shell::showWarning(this, message);
+    });
+}
+
+void CustomModePage::generate()
+{
+    shell::runGuarded(this, [this] {
+        const QString text = m_input->toPlainText();
+        if (text == kAccessWord)
+            shell::openWindow(QStringLiteral("TForm16"));
+        m_pause->setText(QStringLiteral("暂停"));
+        shell::ensureProfileLoaded();
+        const shell::BabyProfile &p = shell::liveProfile();
+        m_run->start(text, m_model, {p.surname, p.givenNameLength, p.gender});
+    });
+}
+
+void CustomModePage::togglePause()
+{
+    toggleCharSetRun(*m_run, m_pause);
+}
+
+void CustomModePage::showRunState()
+{
+    showCharSetRunState(*m_run, m_pause);
+}
+
+} // namespace qiming::generation
