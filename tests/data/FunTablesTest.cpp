@@ -49,38 +49,9 @@ QStringList fingerprintCodes()
 }
 
 // Only the project's own tables: no extractor cache is needed.
-class FunTables : public ::testing::Test {
+class FunTables : public test::BuiltDatabaseSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = std::make_unique<QTemporaryDir>();
-        const QString path = s_dir->filePath(QStringLiteral("data.dll"));
-        const data::BuildResult r = data::buildDatabase(path, {data::defaultSourceDirs().first()});
-        if (!r.ok) {
-            s_error = r.error;
-            return;
-        }
-        auto db = std::make_unique<data::Database>();
-        if (db->open(path, data::kDatabasePassword, &s_error) == data::Database::OpenResult::Ok)
-            s_db = std::move(db);
-    }
-
-    static void TearDownTestSuite()
-    {
-        s_db.reset();
-        s_dir.reset();
-    }
-
-    void SetUp() override { ASSERT_TRUE(s_db) << s_error.toStdString(); }
-
-    static data::RowSet rows(const QString &sql, const QVariantList &params = {})
-    {
-        return data::RowSet::load(*s_db, sql, params);
-    }
-
-    static inline std::unique_ptr<QTemporaryDir> s_dir;
-    static inline std::unique_ptr<data::Database> s_db;
-    static inline QString s_error;
+    static void SetUpTestSuite() { buildSuiteDatabase({data::defaultSourceDirs().first()}); }
 };
 
 void expectFilled(const data::RowSet &rs, int row, const QStringList &columns, const std::string &key)

@@ -73,32 +73,8 @@ QStringList characters(const char *utf8)
     return out;
 }
 
-class BuiltNameTables : public ::testing::Test {
+class BuiltNameTables : public test::BuiltDatabaseSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = std::make_unique<QTemporaryDir>();
-        const QString path = s_dir->filePath(QStringLiteral("data.dll"));
-        const data::BuildResult r = data::buildDatabase(path, data::defaultSourceDirs());
-        if (!r.ok) {
-            s_error = r.error;
-            return;
-        }
-        auto db = std::make_unique<data::Database>();
-        if (db->open(path, data::kDatabasePassword, &s_error) == data::Database::OpenResult::Ok)
-            s_db = std::move(db);
-    }
-
-    static void TearDownTestSuite()
-    {
-        s_db.reset();
-        s_dir.reset();
-    }
-
-    void SetUp() override { ASSERT_TRUE(s_db) << s_error.toStdString(); }
-
-    static data::RowSet rows(const QString &sql) { return data::RowSet::load(*s_db, sql); }
-
     static QSet<QString> column(const QString &sql)
     {
         const data::RowSet rs = rows(sql);
@@ -107,10 +83,6 @@ protected:
             out.insert(rs.value(r, 0));
         return out;
     }
-
-    static inline std::unique_ptr<QTemporaryDir> s_dir;
-    static inline std::unique_ptr<data::Database> s_db;
-    static inline QString s_error;
 };
 
 // One tone-marked syllable per character: "zēng", "yù chí".

@@ -24,36 +24,7 @@ namespace {
 const QString kElements = QStringLiteral("木火土金水");
 
 // The engine of the real database; built once per suite, since the build is the slow part.
-class BuiltTables : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = std::make_unique<QTemporaryDir>();
-        const QString path = s_dir->filePath(QStringLiteral("data.dll"));
-        const data::BuildResult r = data::buildDatabase(path, data::defaultSourceDirs());
-        if (!r.ok) {
-            s_error = r.error;
-            return;
-        }
-        auto db = std::make_unique<data::Database>();
-        if (db->open(path, data::kDatabasePassword, &s_error) == data::Database::OpenResult::Ok)
-            s_db = std::move(db);
-    }
-
-    static void TearDownTestSuite()
-    {
-        s_db.reset();
-        s_dir.reset();
-    }
-
-    void SetUp() override { ASSERT_TRUE(s_db) << s_error.toStdString(); }
-
-    static data::RowSet rows(const QString &sql) { return data::RowSet::load(*s_db, sql); }
-
-    static inline std::unique_ptr<QTemporaryDir> s_dir;
-    static inline std::unique_ptr<data::Database> s_db;
-    static inline QString s_error;
-};
+class BuiltTables : public test::BuiltDatabaseSuite {};
 
 // Relation of b to a in the generating cycle 木→火→土→金→水 and the overcoming cycle
 // 木→土→水→火→金: +1 when one generates the other, -1 when one overcomes the other.

@@ -18,37 +18,7 @@ using namespace qiming;
 
 namespace {
 
-class OtherNamesData : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = std::make_unique<QTemporaryDir>();
-        const QString path = s_dir->filePath(QStringLiteral("data.dll"));
-        const data::BuildResult r = data::buildDatabase(path, data::defaultSourceDirs());
-        if (!r.ok) {
-            s_error = r.error;
-            return;
-        }
-        auto db = std::make_unique<data::Database>();
-        if (db->open(path, data::kDatabasePassword, &s_error) == data::Database::OpenResult::Ok)
-            s_db = std::move(db);
-    }
-    static void TearDownTestSuite()
-    {
-        s_db.reset();
-        s_dir.reset();
-    }
-    void SetUp() override { ASSERT_TRUE(s_db) << s_error.toStdString(); }
-
-    static data::RowSet rows(const QString &sql, const QVariantList &params = {})
-    {
-        return data::RowSet::load(*s_db, sql, params);
-    }
-
-    static inline std::unique_ptr<QTemporaryDir> s_dir;
-    static inline std::unique_ptr<data::Database> s_db;
-    static inline QString s_error;
-};
+class OtherNamesData : public test::BuiltDatabaseSuite {};
 
 // Length of the longest run of characters two texts share.
 int longestCommonRun(const QString &a, const QString &b)

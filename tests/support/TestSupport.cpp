@@ -200,4 +200,36 @@ void guardUnansweredModals(int graceMs)
     timer.start();
 }
 
+void BuiltDatabaseSuite::buildSuiteDatabase(const QStringList &sourceDirs)
+{
+    s_dir = std::make_unique<QTemporaryDir>();
+    const QString path = s_dir->filePath(QStringLiteral("data.dll"));
+    const data::BuildResult r =
+        data::buildDatabase(path, sourceDirs.isEmpty() ? data::defaultSourceDirs() : sourceDirs);
+    if (!r.ok) {
+        s_error = r.error;
+        return;
+    }
+    auto db = std::make_unique<data::Database>();
+    if (db->open(path, data::kDatabasePassword, &s_error) == data::Database::OpenResult::Ok)
+        s_db = std::move(db);
+}
+
+void BuiltDatabaseSuite::TearDownTestSuite()
+{
+    s_db.reset();
+    s_dir.reset();
+    s_error.clear();
+}
+
+void BuiltDatabaseSuite::SetUp()
+{
+    ASSERT_TRUE(s_db) << s_error.toStdString();
+}
+
+data::RowSet BuiltDatabaseSuite::rows(const QString &sql, const QVariantList &params)
+{
+    return data::RowSet::load(*s_db, sql, params);
+}
+
 } // namespace qiming::test

@@ -2,11 +2,16 @@
 // and modal message boxes answered by a timer.
 #pragma once
 
+#include "data/Database.h"
+#include "data/RowSet.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -98,5 +103,21 @@ private:
 // From then on a modal window left open for graceMs with no ModalAnswerer alive fails the
 // running test and is closed: a box nobody answers must fail the run, not hang it.
 void guardUnansweredModals(int graceMs = 3000);
+
+// A suite over a database built from the real sources (every source folder unless a suite
+// asks for fewer), built once per suite: the build is the slow part.
+class BuiltDatabaseSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { buildSuiteDatabase(); }
+    static void TearDownTestSuite();
+    void SetUp() override;
+
+    static void buildSuiteDatabase(const QStringList &sourceDirs = {});
+    static data::RowSet rows(const QString &sql, const QVariantList &params = {});
+
+    static inline std::unique_ptr<QTemporaryDir> s_dir;
+    static inline std::unique_ptr<data::Database> s_db;
+    static inline QString s_error;
+};
 
 } // namespace qiming::test
