@@ -4,6 +4,7 @@
 #include "generation/CharSetRun.h"
 #include "generation/ui/CandidateListView.h"
 #include "generation/ui/ListActions.h"
+#include "generation/ui/PageControls.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/widgets/MessageBoxes.h"
 #include "shell/ui/widgets/WindowDirectory.h"
@@ -20,10 +21,7 @@ namespace {
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
-    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setMinimumSize(92, 28);
-    return b;
+    return pageButton(name, caption, parent);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "generation/HighScoreRun.h"
 #include "generation/ui/CandidateListView.h"
 #include "generation/ui/ListActions.h"
+#include "generation/ui/PageControls.h"
 #include "numerology/SharedNumerology.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/widgets/MessageBoxes.h"
@@ -21,19 +22,12 @@ namespace {
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
-    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setMinimumSize(92, 28);
-    return b;
+    return pageButton(name, caption, parent);
 }
 
 QLabel *label(const char *name, const QString &text, QWidget *parent, bool green = false)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    if (green)
-        l->setStyleSheet(QStringLiteral("QLabel { color: #008000; }"));
-    return l;
+    return pageLabel(name, text, parent, green);
 }
 
 } // namespace
