@@ -28,4 +28,11 @@ private:
     QString m_reason;
 };
 
+// The text to show for any error that ends an action: the project's errors carry their
+// message as UTF-8 in what().
+inline QString errorText(const std::exception &e)
+{
+    return QString::fromUtf8(e.what());
+}
+
 } // namespace qiming::data

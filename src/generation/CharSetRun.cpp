@@ -1,7 +1,6 @@
 #include "generation/CharSetRun.h"
 
 #include "data/DatabaseError.h"
-#include "data/TextNumber.h"
 #include "numerology/CharacterTables.h"
 #include "numerology/SharedNumerology.h"
 
@@ -114,10 +113,8 @@ bool CharSetRun::tick()
         m_finished = true;
         CandidateListModel *target = m_target;
         target->appendCandidates(std::move(batch));
-        const auto *db = dynamic_cast<const data::DatabaseError *>(&e);
-        const auto *conv = dynamic_cast<const data::ConversionError *>(&e);
         emit stateChanged();
-        emit failed(target, db ? db->message() : conv ? conv->message() : QString::fromUtf8(e.what()));
+        emit failed(target, data::errorText(e));
         return false;
     }
     m_target->appendCandidates(std::move(batch));

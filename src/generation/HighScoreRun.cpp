@@ -2,7 +2,6 @@
 
 #include "data/DatabaseError.h"
 #include "data/LazyRowSet.h"
-#include "data/TextNumber.h"
 #include "numerology/CharacterTables.h"
 #include "numerology/Homophones.h"
 #include "numerology/NameScore.h"
@@ -240,9 +239,7 @@ bool HighScoreRun::tick()
         m_timer.stop();
         m_finished = true;
         m_list->appendCandidates(std::move(batch));
-        const auto *db = dynamic_cast<const data::DatabaseError *>(&e);
-        const auto *conv = dynamic_cast<const data::ConversionError *>(&e);
-        emit failed(db ? db->message() : conv ? conv->message() : QString::fromUtf8(e.what()));
+        emit failed(data::errorText(e));
         return false;
     }
     m_list->appendCandidates(std::move(batch));

@@ -1,7 +1,6 @@
 #include "shell/ui/widgets/MessageBoxes.h"
 
 #include "data/DatabaseError.h"
-#include "data/TextNumber.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,12 +47,8 @@ void runGuarded(QWidget *parent, const std::function<void()> &action)
 {
     try {
         action();
-    } catch (const data::DatabaseError &e) {
-        showWarning(parent, e.message());
-    } catch (const data::ConversionError &e) {
-        showWarning(parent, e.message());
     } catch (const std::exception &e) {
-        showWarning(parent, QString::fromUtf8(e.what()));
+        showWarning(parent, data::errorText(e));
     }
 }
 
