@@ -58,7 +58,8 @@ std::vector<TableDef> makeSchema()
     t.push_back({"英文名", {text("英文名"), key("字母"), key("性别"), number("排名")}, {}});
     t.push_back({"纳音", {key("jiazi"), text("nayin")}, names({"jiazi"})});
     t.push_back({"喜用神天干", {key("天干"), key("生月"), number("数值")}, names({"天干", "生月"})});
-    t.push_back({"喜用神地支", {key("地支"), key("生月"), text("支藏"), number("数值")}, names({"地支", "生月"})});
+    // Several rows per branch and month: one per stem hidden in the branch.
+    t.push_back({"喜用神地支", {key("地支"), key("生月"), text("支藏"), number("数值")}, names({"地支", "生月", "支藏"})});
     t.push_back({"生肖分析", {key("title"), text("content")}, names({"title"})});
     t.push_back({"生日分析", {key("day"), text("content")}, names({"day"})});
     t.push_back({"星座分析", {key("title"), text("content")}, names({"title"})});
