@@ -3,6 +3,8 @@
 #include "Command.h"
 
 #include "birthchart/BirthChart.h"
+#include "birthchart/BirthReadings.h"
+#include "birthchart/FavourableElement.h"
 #include "calendar/CivilCalendar.h"
 #include "calendar/EDateException.h"
 #include "calendar/LunarCalendar.h"
@@ -210,7 +212,7 @@ int runChartCommand(const QStringList &args)
     parser.addOption(db);
     if (auto code = parseArguments(parser, args,
                           QStringLiteral("生辰八字 the birth chart\n"
-                                         "输出 prints: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行, one "
+                                         "输出 prints: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行 喜用神得分 喜用神, one "
                                          "\"label<TAB>value\" line each\n"
                                          "DATE 为 - 时从标准输入逐行读取 YYYY-MM-DD HH[:MM]，输出 日期 四柱 农历生日\n"
                                          "with - reads YYYY-MM-DD HH[:MM] a line from stdin and prints the moment, "
@@ -246,6 +248,66 @@ int runChartCommand(const QStringList &args)
               << "星座\t" << chart.starSign << '\n'
               << "生肖\t" << chart.zodiac << '\n'
               << "五行\t" << missing << '\n';
+        birthchart::FavourableElement fe;
+        if (birthchart::computeFavourableElement(data::sharedDatabase(), chart.pillars, &fe)) {
+            QStringList scores;
+            for (std::size_t i = 0; i < fe.scores.size(); ++i)
+                scores << QString(birthchart::kScoreElements[i]) + birthchart::formatScore(fe.scores[i]);
+            out() << "喜用神得分\t" << scores.join(QLatin1Char(' ')) << '\n' << "喜用神\t" << fe.lastLine << '\n';
+        }
+        return int(Ok);
+    });
+}
+
+int runReadingCommand(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption db = databaseOption();
+    parser.addOption(db);
+    if (auto code = parseArguments(parser, args,
+                          QStringLiteral("生日解读 a birth reading as plain text\n"
+                                         "zodiac 生肖分析, star 星座分析, birthday 生日分析, history 历史上的今天; "
+                                         "the zodiac animal and star sign are the chart's at HH[:MM] (default 12:00)"),
+                          {QStringLiteral("zodiac|star|birthday|history"), QStringLiteral("DATE"),
+                           QStringLiteral("[HH[:MM]]")}))
+        return *code;
+    const QStringList positional = parser.positionalArguments();
+    const QStringList kinds = {QStringLiteral("zodiac"), QStringLiteral("star"), QStringLiteral("birthday"),
+                               QStringLiteral("history")};
+    if (positional.size() < 2 || positional.size() > 3 || !kinds.contains(positional.at(0))) {
+        err() << QStringLiteral("用法 usage: reading zodiac|star|birthday|history YYYY-MM-DD [HH[:MM]]\n");
+        return BadInput;
+    }
+    QString error;
+    const std::optional<BirthTime> t =
+        parseBirthTime(positional.at(1), positional.size() == 3 ? positional.at(2) : QStringLiteral("12"), &error);
+    if (!t) {
+        err() << oneLine(error) << '\n';
+        return BadInput;
+    }
+    if (auto code = openSharedDatabase(parser, db))
+        return *code;
+    return guarded([&] {
+        data::Database &database = data::sharedDatabase();
+        const QString kind = positional.at(0);
+        QString text;
+        if (kind == QLatin1String("birthday")) {
+            text = birthchart::birthdayReading(database, t->month, t->day);
+        } else if (kind == QLatin1String("history")) {
+            text = birthchart::plainTextOfHtml(
+                birthchart::historyToday(database, QString::number(t->month), QString::number(t->day)));
+        } else {
+            const birthchart::BirthChart chart =
+                birthchart::computeCalendarChart(t->year, t->month, t->day, t->hour, t->minute);
+            text = birthchart::plainTextOfHtml(kind == QLatin1String("zodiac")
+                                                   ? birthchart::zodiacReading(database, chart.zodiac)
+                                                   : birthchart::starSignReading(database, chart.starSign));
+        }
+        if (text.isEmpty()) {
+            err() << QStringLiteral("没有这一天的解读 no reading for %1\n").arg(positional.at(1));
+            return int(Failed);
+        }
+        out() << text << '\n';
         return int(Ok);
     });
 }

@@ -63,5 +63,6 @@ int runChartCommand(const QStringList &args);
 int runLunarCommand(const QStringList &args);
 int runSourceCommand(const QStringList &args);
 int runAlmanacCommand(const QStringList &args);
+int runReadingCommand(const QStringList &args);
 
 } // namespace qiming::cli

@@ -50,13 +50,16 @@ const char kUsage[] =
     "  source 名            名字的诗词出处 the verses a given name comes from: 朝代 诗人 诗名 诗句\n"
     "  chart YYYY-MM-DD HH[:MM]\n"
     "                      生辰八字 the birth chart: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行\n"
+    "                      喜用神得分 喜用神\n"
     "  lunar YYYY-MM-DD    农历日期 the lunar date: 日期 农历年 农历月 农历日 日名\n"
     "  chart - | lunar -   从标准输入逐行读取，每行输出一行 one input a line from stdin, one line out each\n"
     "  almanac YEAR        结婚黄道吉日表 the wedding days of a year (1900-2099), one a line\n"
+    "  reading zodiac|star|birthday|history YYYY-MM-DD [HH[:MM]]\n"
+    "                      生日解读（纯文本） a birth reading as plain text\n"
     "\n"
-    "score/report/check/char/chart/source 读取 --db 指定的文件；未指定时读取工作目录中的 data.dll，没有则读取数据目录中的\n"
+    "score/report/check/char/chart/source/reading 读取 --db 指定的文件；未指定时读取工作目录中的 data.dll，没有则读取数据目录中的\n"
     "                      qiming/data.dll（即 run.sh 使用的数据库）\n"
-    "score/report/check/char/chart/source read --db FILE, else data.dll in the working directory,\n"
+    "score/report/check/char/chart/source/reading read --db FILE, else data.dll in the working directory,\n"
     "                      else ${XDG_DATA_HOME:-~/.local/share}/qiming/data.dll (where run.sh keeps it)\n"
     "\n"
     "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n";
@@ -99,6 +102,8 @@ int main(int argc, char *argv[])
         code = runSourceCommand(rest);
     } else if (command == QLatin1String("almanac")) {
         code = runAlmanacCommand(rest);
+    } else if (command == QLatin1String("reading")) {
+        code = runReadingCommand(rest);
     } else {
         err() << QStringLiteral("未知命令 unknown command: %1\n").arg(oneLine(command));
         code = BadInput;

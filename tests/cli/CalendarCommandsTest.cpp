@@ -20,7 +20,9 @@ TEST(CalendarCommands, ChartPrintsOneLabelledLineEach)
                                     "星期\t星期六\n"
                                     "星座\t水瓶座\n"
                                     "生肖\t龙\n"
-                                    "五行\t五行缺 水\n"));
+                                    "五行\t五行缺 水\n"
+                                    "喜用神得分\t金0.7 木6.4 水0.2 火3 土0.8\n"
+                                    "喜用神\t八字偏强，八字喜[金土]\n"));
 
     // The minutes count at a 节: 立春 2024 is at 16:27.
     const CliResult before = runCli({QStringLiteral("chart"), QStringLiteral("2024-02-04"), QStringLiteral("16:20"),
@@ -119,4 +121,26 @@ TEST(CalendarCommands, StdinIsUtf8LinesOfBoundedLength)
         EXPECT_EQ(r.out, QString::fromUtf8(c.expected)) << c.name;
         EXPECT_EQ(r.exitCode, c.expected.startsWith("error") ? 2 : 0) << c.name;
     }
+}
+
+TEST(CalendarCommands, ReadingNeedsAKindADateAndARow)
+{
+    WorkingDir dir;
+    buildFixtureDatabase(dir.file(QStringLiteral("data.dll")), fixtureTablesDir());
+    const QList<QStringList> bad = {
+        {QStringLiteral("reading"), QStringLiteral("fortune"), QStringLiteral("2024-02-10")},
+        {QStringLiteral("reading"), QStringLiteral("birthday")},
+        {QStringLiteral("reading"), QStringLiteral("birthday"), QStringLiteral("2023-02-29")},
+        {QStringLiteral("reading"), QStringLiteral("zodiac"), QStringLiteral("2024-02-10"), QStringLiteral("25")},
+    };
+    for (const QStringList &args : bad) {
+        const CliResult r = runCli(args, dir.path());
+        EXPECT_EQ(r.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
+    }
+    // The fixture has no reading rows: a clear failure, nothing on stdout.
+    const CliResult none = runCli({QStringLiteral("reading"), QStringLiteral("history"), QStringLiteral("2024-02-10")}, dir.path());
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_TRUE(none.err.contains(QStringLiteral("2024-02-10"))) << none.err.toStdString();
 }
