@@ -3,9 +3,14 @@
 #include "calendar/CivilCalendar.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/Sexagenary.h"
+#include "calendar/SolarTerms.h"
 #include "calendar/StarSign.h"
 #include "data/RowSet.h"
 #include "data/SharedDatabase.h"
+
+#include <QDate>
+
+#include <cmath>
 
 namespace qiming::birthchart {
 
@@ -104,6 +109,35 @@ BirthChart computeBirthChart(data::Database &db, int year, int month, int day, i
         chart.nayin[i] = rows.isEmpty() ? QString() : rows.value(0, QStringLiteral("nayin"));
     }
     return chart;
+}
+
+std::optional<NearbyMonthTerm> nearbyMonthTerm(int year, int month, int day, int hour, int minute, int withinMinutes)
+{
+    static const char *const names[12] = {"小寒", "立春", "惊蛰", "清明", "立夏", "芒种",
+                                          "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
+    const QDate birth(year, month, day);
+    if (!birth.isValid())
+        return std::nullopt;
+    const QDate newYear(year, 1, 1);
+    const double birthMinute = double(newYear.daysTo(birth) + 1) * 1440 + hour * 60 + minute;
+    for (int i = 0; i < 12; ++i) {
+        // Within a civil year the 节 are the odd terms; the moments are fractional days of the year.
+        const double moment = calendar::solarTermMoment(year, 2 * i + 1) * 1440;
+        const double termMinute = std::floor(moment + 0.5);
+        if (std::abs(birthMinute - termMinute) > withinMinutes)
+            continue;
+        const qint64 whole = qint64(termMinute);
+        const QDate date = newYear.addDays(whole / 1440 - 1);
+        NearbyMonthTerm t;
+        t.name = QString::fromUtf8(names[i]);
+        t.month = date.month();
+        t.day = date.day();
+        t.hour = int(whole % 1440) / 60;
+        t.minute = int(whole % 1440) % 60;
+        t.minutesAway = int(birthMinute - termMinute);
+        return t;
+    }
+    return std::nullopt;
 }
 
 } // namespace qiming::birthchart

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace qiming::data {
 class Database;
 }
@@ -37,5 +39,17 @@ BirthChart computeCalendarChart(int year, int month, int day, int hour, int minu
 // data::DatabaseError when the table cannot be read.
 BirthChart computeBirthChart(int year, int month, int day, int hour, int minute);
 BirthChart computeBirthChart(data::Database &db, int year, int month, int day, int hour, int minute);
+
+// A 节 (the solar term that turns the month pillar) close to a birth moment.
+struct NearbyMonthTerm {
+    QString name;               // 立春 …
+    int month = 0, day = 0;     // its civil date and time, Beijing time
+    int hour = 0, minute = 0;
+    int minutesAway = 0;        // birth minus term, in whole minutes
+};
+// The 节 within withinMinutes of the birth moment, if any: a birth time off by minutes there
+// changes the month pillar (and at 立春 the year pillar).
+std::optional<NearbyMonthTerm> nearbyMonthTerm(int year, int month, int day, int hour, int minute,
+                                               int withinMinutes = 30);
 
 } // namespace qiming::birthchart

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace qiming;
 using namespace qiming::test;
 
@@ -98,4 +100,32 @@ TEST(BirthChartTest, PillarWithoutNayinRowIsEmpty)
     const birthchart::BirthChart chart = birthchart::computeBirthChart(db, 2024, 2, 10, 12, 0);
     EXPECT_EQ(joined(chart.nayin), QStringLiteral("   "));
     EXPECT_EQ(chart.pillars[0], QStringLiteral("甲辰"));
+}
+
+TEST(BirthChartTest, NearbyMonthTermNamesTheTermAndItsMinute)
+{
+    const struct {
+        int y, m, d, h, min;
+        const char *name; // empty: no 节 within 30 minutes
+        int termMonth, termDay, termHour, termMinute, away;
+    } cases[] = {
+        {2024, 2, 4, 16, 10, "立春", 2, 4, 16, 27, -17},
+        {2024, 2, 4, 16, 57, "立春", 2, 4, 16, 27, 30},
+        {2024, 2, 4, 16, 58, "", 0, 0, 0, 0, 0},
+        {2024, 2, 4, 10, 0, "", 0, 0, 0, 0, 0},
+        {2024, 12, 6, 23, 30, "大雪", 12, 6, 23, 17, 13},
+        {2025, 1, 5, 10, 20, "小寒", 1, 5, 10, 33, -13},
+    };
+    for (const auto &c : cases) {
+        const auto t = birthchart::nearbyMonthTerm(c.y, c.m, c.d, c.h, c.min);
+        const std::string at = std::to_string(c.y) + "-" + std::to_string(c.m) + "-" + std::to_string(c.d) + " "
+                               + std::to_string(c.h) + ":" + std::to_string(c.min);
+        ASSERT_EQ(t.has_value(), *c.name != 0) << at;
+        if (!t)
+            continue;
+        EXPECT_EQ(t->name.toStdString(), c.name) << at;
+        EXPECT_EQ((std::array<int, 5>{t->month, t->day, t->hour, t->minute, t->minutesAway}),
+                  (std::array<int, 5>{c.termMonth, c.termDay, c.termHour, c.termMinute, c.away}))
+            << at;
+    }
 }
