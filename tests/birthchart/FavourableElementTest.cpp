@@ -27,18 +27,13 @@ birthchart::FavourableElement computeOn(data::Database &db, const char *pillarTe
     return r;
 }
 
-QString fixtureDir()
-{
-    return QStringLiteral(QIMING_TEST_FIXTURES "/favourable");
-}
-
 } // namespace
 
 TEST(FavourableElementTest, WorkedExampleFormatAndTheClosingLine)
 {
     WorkingDir dir;
     data::Database db;
-    openFixtureDatabase(db, dir, fixtureDir());
+    openFixtureDatabase(db, dir, birthChartFixtureDir());
     // 甲 twice (木 3), 丙 0.6, 庚 2; 子 twice (水 1); 寅's three hidden stems go to 木, 火 and 土; 午 adds nothing.
     const birthchart::FavourableElement r = computeOn(db, "甲子 丙寅 甲子 庚午");
     EXPECT_EQ(r.scores, (std::array<double, 5>{2, 3.5, 1, 0.6, 4}));
@@ -56,7 +51,7 @@ TEST(FavourableElementTest, ATieOfTenthsIsStrong)
 {
     WorkingDir dir;
     data::Database db;
-    openFixtureDatabase(db, dir, fixtureDir());
+    openFixtureDatabase(db, dir, birthChartFixtureDir());
     // 水 0 + 金 0.3 against 木 0.1 + 0.2: equal in decimals, not in binary.
     const birthchart::FavourableElement r = computeOn(db, "甲子 乙卯 壬子 庚子");
     EXPECT_TRUE(r.strong);
@@ -84,7 +79,7 @@ TEST(FavourableElementTest, NoChartYetDoesNothing)
 {
     WorkingDir dir;
     data::Database db;
-    openFixtureDatabase(db, dir, fixtureDir());
+    openFixtureDatabase(db, dir, birthChartFixtureDir());
     birthchart::FavourableElement r;
     r.verdict = QStringLiteral("unchanged");
     const QString empty[4];

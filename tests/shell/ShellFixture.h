@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         shell::resetProfileForTests();
-        buildFixtureDatabase(dir.file(data::kDatabaseFileName), tables);
+        buildFixtureDatabase(dir.file(data::kDatabaseFileName), QStringList{tables} + moreTables);
     }
     void TearDown() override
     {
@@ -50,6 +50,7 @@ protected:
     }
 
     QString tables = numerologyFixtureDir();
+    QStringList moreTables; // folders whose tables the main one lacks
     WorkingDir dir;
     std::unique_ptr<shell::MainWindow> window;
 };

@@ -47,8 +47,18 @@ QString generationFixtureDir()
 
 void buildFixtureDatabase(const QString &path, const QString &tablesDir)
 {
-    const data::BuildResult r = data::buildDatabase(path, {tablesDir});
+    buildFixtureDatabase(path, QStringList{tablesDir});
+}
+
+void buildFixtureDatabase(const QString &path, const QStringList &tablesDirs)
+{
+    const data::BuildResult r = data::buildDatabase(path, tablesDirs);
     ASSERT_TRUE(r.ok) << r.error.toStdString();
+}
+
+QString birthChartFixtureDir()
+{
+    return QStringLiteral(QIMING_TEST_FIXTURES "/birthchart");
 }
 
 void openFixtureDatabase(data::Database &db, const WorkingDir &dir, const QString &tablesDir)

@@ -44,6 +44,9 @@ QString numerologyFixtureDir();
 QString generationFixtureDir();
 // Builds fixture tables into path; fails the test on error.
 void buildFixtureDatabase(const QString &path, const QString &tablesDir = fixtureTablesDir());
+void buildFixtureDatabase(const QString &path, const QStringList &tablesDirs);
+// Small tables for the birth chart: 喜用神 rows and one reading of each kind.
+QString birthChartFixtureDir();
 
 class WorkingDir;
 // Builds the tables into the folder's data.dll and opens it on db; fails the test on error.

@@ -1,5 +1,8 @@
 #include "shell/ui/MainWindow.h"
 
+#include "birthchart/ui/BirthChartPage.h"
+#include "birthchart/ui/ManualNamingWindow.h"
+
 #include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
 #include "generation/ui/ClassicPage.h"
@@ -22,6 +25,7 @@
 #include "shell/ui/PlaceholderWindow.h"
 #include "shell/ui/SettingsWindow.h"
 #include "shell/ui/widgets/AppIcons.h"
+#include "shell/ui/widgets/HtmlView.h"
 #include "shell/ui/widgets/MessageBoxes.h"
 #include "shell/ui/widgets/WindowDirectory.h"
 #include "shell/ui/widgets/WindowPlacement.h"
@@ -86,7 +90,8 @@ void MainWindow::createWindows()
     placeholder("TForm9", "新华字典", {640, 520});
     auto *meaning = new numerology::NameMeaningWindow(this);
     m_windows.insert(meaning->objectName(), meaning);
-    placeholder("TForm16", "人工取名", {760, 560}, true);
+    auto *manualNaming = new birthchart::ManualNamingWindow(this);
+    m_windows.insert(manualNaming->objectName(), manualNaming);
     auto *funTools = new tools::FunToolsWindow(this);
     m_windows.insert(funTools->objectName(), funTools);
     placeholder("TForm14", "星座分析", {640, 520});
@@ -181,8 +186,24 @@ void MainWindow::createPages()
     setPageAction(QStringLiteral("TabSheet10"), [nicknames] { nicknames->writeHeader(); });
     auto *meaning = static_cast<numerology::NameMeaningWindow *>(window(QStringLiteral("TForm15")));
     addPage(QStringLiteral("TabSheet12"), QStringLiteral("名字评分"), new numerology::NameScoringPage(meaning, m_pages));
-    addPage(QStringLiteral("TabSheet13"), QStringLiteral("生辰八字"),
-            makePlaceholderPage(QStringLiteral("生辰八字"), m_pages));
+    birthchart::ReadingDisplay readings;
+    readings.showHtml = [this](const QString &title, const QString &html) {
+        QWidget *w = window(QStringLiteral("TForm14"));
+        w->setWindowTitle(title);
+        showHtmlPage(w, html);
+        w->show();
+        w->raise();
+    };
+    readings.showTextModal = [this](const QString &title, const QString &text) {
+        QWidget *w = window(QStringLiteral("TForm14"));
+        w->hide();
+        w->setWindowTitle(title);
+        showHtmlPage(w, text.toHtmlEscaped());
+        if (auto *dialog = qobject_cast<QDialog *>(w))
+            dialog->exec();
+    };
+    auto *chartPage = new birthchart::BirthChartPage(readings, m_pages);
+    addPage(QStringLiteral("TabSheet13"), QStringLiteral("生辰八字"), chartPage);
     m_pages->setCurrentWidget(page(QStringLiteral("TabSheet11")));
 
     const char *targets[] = {"TabSheet1", "TabSheet6", "TabSheet4", "TabSheet2", "TabSheet10", "TabSheet3"};
@@ -190,8 +211,13 @@ void MainWindow::createPages()
         connect(home->modeButton(i), &QToolButton::clicked, this,
                 [this, target = QString::fromLatin1(targets[i])] { runGuarded(this, [&] { showPage(target); }); });
 
-    // The birth chart always starts from the stored profile.
-    setPageAction(QStringLiteral("TabSheet13"), [] { reloadProfile(); });
+    // The birth chart always starts from the stored profile, and follows it when it is saved.
+    setPageAction(QStringLiteral("TabSheet13"), [chartPage] { chartPage->refresh(); });
+    connect(static_cast<SettingsWindow *>(window(QStringLiteral("TForm7"))), &SettingsWindow::profileSaved, this,
+            [this, chartPage] {
+                if (currentPageName() == QLatin1String("TabSheet13"))
+                    chartPage->refresh();
+            });
 }
 
 void MainWindow::addPage(const QString &name, const QString &caption, QWidget *content)

@@ -249,8 +249,10 @@ void SettingsWindow::saveSettings()
 {
     const SaveResult result = saveProfile();
     showMessage(this, result.caption, result.message);
-    if (result.outcome == SaveResult::Saved)
+    if (result.outcome == SaveResult::Saved) {
+        emit profileSaved();
         accept();
+    }
 }
 
 } // namespace qiming::shell

@@ -22,6 +22,10 @@ public:
     void prepareForShowing();
     void saveSettings();
 
+signals:
+    // The profile was validated and stored.
+    void profileSaved();
+
 protected:
     void showEvent(QShowEvent *event) override;
 

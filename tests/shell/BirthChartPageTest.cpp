@@ -1,0 +1,151 @@
+// The page "生辰八字" and the window "人工取名": the chart from the profile or the lists, the
+// note near a 节, the readings of the chart last computed, and the favoured elements.
+#include "ShellFixture.h"
+
+#include "birthchart/ui/BirthChartPage.h"
+#include "birthchart/ui/BirthChartPanel.h"
+#include "birthchart/ui/ManualNamingWindow.h"
+#include "shell/ui/SettingsWindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace qiming;
+using namespace qiming::test;
+
+class BirthChartPageTest : public ShellFixture {
+protected:
+    BirthChartPageTest() { moreTables << birthChartFixtureDir(); }
+
+    birthchart::BirthChartPage *chartPage()
+    {
+        window->showPage(QStringLiteral("TabSheet13"));
+        return static_cast<birthchart::BirthChartPage *>(window->page(QStringLiteral("TabSheet13")));
+    }
+    static void choose(birthchart::BirthChartPanel *panel, int y, int m, int d, int h, int min)
+    {
+        panel->manualChoice()->setChecked(true);
+        const int values[5] = {y, m, d, h, min};
+        for (int i = 0; i < 5; ++i)
+            panel->manualList(i)->setCurrentText(QString::number(values[i]));
+    }
+    QString field(QWidget *parent, const char *name) { return child<QLineEdit>(parent, name)->text(); }
+    QString pillars(QWidget *parent)
+    {
+        return QStringList{field(parent, "Edit13"), field(parent, "Edit14"), field(parent, "Edit15"), field(parent, "Edit16")}
+            .join(QLatin1Char(' '));
+    }
+};
+
+TEST_F(BirthChartPageTest, ShowingThePageAndSavingTheProfileComputeTheStoredBirthTime)
+{
+    start();
+    birthchart::BirthChartPage *page = chartPage();
+    // The fixture's stored birth time, 2014-8-8 8:08.
+    EXPECT_EQ(pillars(page).toStdString(), "甲午 壬申 辛亥 壬辰");
+    EXPECT_EQ(field(page, "Edit24").toStdString(), "马");
+
+    ModalAnswerer answerer;
+    shell::BabyProfile &p = shell::liveProfile();
+    p.birthYear = QStringLiteral("2024");
+    p.birthMonth = QStringLiteral("2");
+    p.birthDay = QStringLiteral("10");
+    p.birthHour = QStringLiteral("12");
+    p.birthMinute = QStringLiteral("0");
+    static_cast<shell::SettingsWindow *>(window->window(QStringLiteral("TForm7")))->saveSettings();
+    EXPECT_EQ(pillars(page).toStdString(), "甲辰 丙寅 甲辰 庚午");
+    EXPECT_EQ(field(page, "Edit17").toStdString(), "木土");
+    EXPECT_EQ(field(page, "Edit21").toStdString(), "甲辰年一月初一日午时");
+    EXPECT_EQ(field(page, "Edit22").toStdString(), "星期六");
+    EXPECT_EQ(field(page, "Edit23").toStdString(), "水瓶座");
+    EXPECT_EQ(child<QLabel>(page, "Label12")->text().toStdString(), "五行缺 水  ");
+}
+
+TEST_F(BirthChartPageTest, ANoteNearAMonthTermAndNothingChangedByAnImpossibleDate)
+{
+    start();
+    birthchart::BirthChartPage *page = chartPage();
+    birthchart::BirthChartPanel *panel = page->panel();
+    choose(panel, 2024, 2, 4, 16, 10);
+    ASSERT_TRUE(panel->compute());
+    EXPECT_EQ(pillars(page).toStdString(), "癸卯 乙丑 戊戌 庚申");
+    EXPECT_FALSE(panel->termNote()->isHidden());
+    EXPECT_TRUE(panel->termNote()->text().contains(QStringLiteral("立春（2月4日 16:27）"))) << panel->termNote()->text().toStdString();
+
+    choose(panel, 2024, 2, 10, 12, 0);
+    ASSERT_TRUE(panel->compute());
+    EXPECT_TRUE(panel->termNote()->isHidden());
+
+    ModalAnswerer answerer;
+    choose(panel, 2023, 2, 30, 12, 0);
+    EXPECT_FALSE(panel->compute());
+    EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("您输入的时间不存在，请检查: 2023-2-30.")});
+    EXPECT_EQ(pillars(page).toStdString(), "甲辰 丙寅 甲辰 庚午");
+}
+
+TEST_F(BirthChartPageTest, ReadingsFollowTheChartLastComputed)
+{
+    start();
+    birthchart::BirthChartPage *page = chartPage();
+    QWidget *reading = window->window(QStringLiteral("TForm14"));
+    choose(page->panel(), 2024, 2, 10, 12, 0);
+    ASSERT_TRUE(page->panel()->compute());
+    page->showZodiacReading();
+    EXPECT_TRUE(reading->isVisible());
+    EXPECT_EQ(reading->windowTitle().toStdString(), "生肖分析 --龙");
+    page->showStarSignReading();
+    EXPECT_EQ(reading->windowTitle().toStdString(), "星座分析 --水瓶座");
+    {
+        ModalAnswerer answerer;
+        page->showBirthdayReading();
+        EXPECT_EQ(answerer.windows(), QStringList{QStringLiteral("TForm14")});
+    }
+    EXPECT_EQ(reading->windowTitle().toStdString(), "生日分析 2月10日");
+
+    // Lists changed without computing: the readings still belong to the chart shown.
+    choose(page->panel(), 2024, 2, 3, 12, 0);
+    page->showHistoryToday();
+    EXPECT_EQ(reading->windowTitle().toStdString(), "历史上的今天-- 2月10日");
+
+    // A day without a row changes no title; 2024-02-03 is still 兔 by its year pillar.
+    ASSERT_TRUE(page->panel()->compute());
+    page->showHistoryToday();
+    EXPECT_EQ(reading->windowTitle().toStdString(), "历史上的今天-- 2月10日");
+    page->showZodiacReading();
+    EXPECT_EQ(reading->windowTitle().toStdString(), "生肖分析 --兔");
+}
+
+TEST_F(BirthChartPageTest, ManualNamingWindowComputesTheFavouredElements)
+{
+    start();
+    auto *naming = static_cast<birthchart::ManualNamingWindow *>(window->window(QStringLiteral("TForm16")));
+    birthchart::BirthChartPanel *panel = naming->panel();
+    EXPECT_TRUE(panel->manualChoice()->isChecked());
+
+    // Before any chart: nothing.
+    naming->computeFavourableElement();
+    EXPECT_TRUE(field(naming, "jin").isEmpty());
+
+    choose(panel, 2024, 2, 10, 12, 0);
+    ASSERT_TRUE(panel->compute());
+    EXPECT_EQ(child<QLabel>(naming, "Label12")->text().toStdString(), "五行缺 水  ");
+    naming->favourableButton()->click();
+    const char *expected[5] = {"2", "3.5", "0", "0.6", "4"};
+    const char *names[5] = {"jin", "mu", "shui", "huo", "tu"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(field(naming, names[i]).toStdString(), expected[i]) << names[i];
+    EXPECT_TRUE(child<QLabel>(naming, "Label7")->text().endsWith(QStringLiteral("〖八字喜用神〗:八字偏弱，八字喜[水木]")));
+
+    // A chart that lacks nothing clears the line on this window.
+    choose(panel, 2024, 2, 5, 12, 0);
+    ASSERT_TRUE(panel->compute());
+    EXPECT_TRUE(child<QLabel>(naming, "Label12")->text().isEmpty());
+
+    // Its profile choice reads the profile.
+    panel->profileChoice()->setChecked(true);
+    ASSERT_TRUE(panel->compute());
+    EXPECT_EQ(pillars(naming).toStdString(), "甲午 壬申 辛亥 壬辰");
+}
