@@ -259,6 +259,20 @@ int runChartCommand(const QStringList &args)
     });
 }
 
+std::optional<birthchart::BirthMoment> parseBirthArgument(const QString &text, QString *error)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList parts = text.trimmed().split(blanks, Qt::SkipEmptyParts);
+    if (parts.size() != 2) {
+        *error = QStringLiteral("应为 YYYY-MM-DD HH[:MM] / expected YYYY-MM-DD HH[:MM]: %1").arg(text);
+        return std::nullopt;
+    }
+    const std::optional<BirthTime> t = parseBirthTime(parts.at(0), parts.at(1), error);
+    if (!t)
+        return std::nullopt;
+    return birthchart::BirthMoment{t->year, t->month, t->day, t->hour, t->minute};
+}
+
 int runReadingCommand(const QStringList &args)
 {
     QCommandLineParser parser;

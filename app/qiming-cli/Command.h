@@ -1,6 +1,7 @@
 // A subcommand of qiming-cli. Exit codes: 0 done, 1 failed, 2 bad input.
 #pragma once
 
+#include "birthchart/NameAgainstChart.h"
 #include "data/DatabaseError.h"
 #include "data/SharedDatabase.h"
 #include "data/TextNumber.h"
@@ -52,6 +53,9 @@ int guarded(Body body)
     data::closeDatabase();
     return Failed;
 }
+
+// "YYYY-MM-DD HH[:MM]" as the chart commands take it; on failure says why in error.
+std::optional<birthchart::BirthMoment> parseBirthArgument(const QString &text, QString *error);
 
 // args: everything after the subcommand's name (argv[0] included as args[0] for the parser).
 int runDbCommand(const QStringList &args);

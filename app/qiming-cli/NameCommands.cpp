@@ -17,15 +17,20 @@ struct CommandLine {
     QCommandLineOption db = databaseOption();
     QCommandLineOption gender{QStringLiteral("gender"), QStringLiteral("性别 gender: nan (男, default) | nv (女)"),
                               QStringLiteral("nan|nv"), QStringLiteral("nan")};
+    QCommandLineOption birth{QStringLiteral("birth"),
+                             QStringLiteral("出生时间，报告加上“八字与名字” the birth time: adds the block 八字与名字"),
+                             QStringLiteral("YYYY-MM-DD HH[:MM]")};
 };
 
 // Parses; on failure or --help returns the exit code to end with.
 std::optional<int> parse(CommandLine &cl, const QStringList &args, bool withGender, const QString &description,
-                         const QStringList &positional, int expected)
+                         const QStringList &positional, int expected, bool withBirth = false)
 {
     cl.parser.addOption(cl.db);
     if (withGender)
         cl.parser.addOption(cl.gender);
+    if (withBirth)
+        cl.parser.addOption(cl.birth);
     if (auto code = parseArguments(cl.parser, args, description, positional))
         return code;
     if (cl.parser.positionalArguments().size() != expected) {
@@ -61,10 +66,11 @@ std::optional<numerology::ScoredName> scoreArguments(const CommandLine &cl)
 
 // score and report: a typed name, then what to print of it.
 template<typename Print>
-int runNameCommand(const QStringList &args, const QString &description, Print print)
+int runNameCommand(const QStringList &args, const QString &description, Print print, bool withBirth = false)
 {
     CommandLine cl;
-    if (auto code = parse(cl, args, true, description, {QStringLiteral("SURNAME"), QStringLiteral("GIVEN")}, 2))
+    if (auto code = parse(cl, args, true, description, {QStringLiteral("SURNAME"), QStringLiteral("GIVEN")}, 2,
+                          withBirth))
         return *code;
     return guarded([&] {
         const auto scored = scoreArguments(cl);
@@ -90,10 +96,29 @@ int runScoreCommand(const QStringList &args)
 
 int runReportCommand(const QStringList &args)
 {
+    // The birth time is read before the common parse so that a bad one is a bad argument.
+    for (qsizetype i = 1; i + 1 < args.size(); ++i) {
+        QString text;
+        if (args.at(i) == QLatin1String("--birth"))
+            text = args.at(i + 1);
+        else if (args.at(i).startsWith(QLatin1String("--birth=")))
+            text = args.at(i).mid(8);
+        else
+            continue;
+        QString error;
+        const auto moment = parseBirthArgument(text, &error);
+        if (!moment) {
+            err() << oneLine(error) << '\n';
+            return BadInput;
+        }
+        numerology::setChartVerdictSource(birthchart::chartVerdictSource([m = *moment] { return std::optional(m); }));
+        break;
+    }
     return runNameCommand(args, QStringLiteral("名字解析页面（HTML，UTF-8） the analysis report page (HTML, UTF-8)"),
                           [](const numerology::ScoredName &s) {
                               out() << numerology::buildNameReport(data::sharedDatabase(), s, QStringLiteral("utf-8"));
-                          });
+                          },
+                          true);
 }
 
 int runCheckCommand(const QStringList &args)

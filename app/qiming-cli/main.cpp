@@ -43,7 +43,7 @@ const char kUsage[] =
     "                      tell whether the database file is current\n"
     "  score 姓 名 [--gender nan|nv]\n"
     "                      给名字评分 score a name: 名字 拼音 五行 简体笔画 康熙笔画 五格 评分\n"
-    "  report 姓 名 [--gender nan|nv]\n"
+    "  report 姓 名 [--gender nan|nv] [--birth \"YYYY-MM-DD HH[:MM]\"]\n"
     "                      名字解析页面（HTML） the analysis report page (HTML)\n"
     "  check 姓 名           名字体检 the name check: 每条一行 级别 类别 说明 (level kind text)\n"
     "  char 字              一个字的属性 a character's attributes\n"

@@ -251,9 +251,31 @@ QString buildNameReport(data::Database &db, const ScoredName &input, const NameC
     page.replace(QStringLiteral("charset=gb2312"), QStringLiteral("charset=") + charset);
     for (const auto &[placeholder, value] : values)
         page.replace(placeholder, value);
+    const std::optional<ChartVerdict> verdict = chartVerdictFor(db, input);
+    page.replace(QStringLiteral("baziduizhao"), verdict ? verdict->html : QString());
     // Last: verses are never read as placeholders.
     page.replace(QStringLiteral("shicichuchu"), poemSourceBlock(db, input));
     return page;
+}
+
+namespace {
+
+ChartVerdictSource &chartVerdictSource()
+{
+    static ChartVerdictSource source;
+    return source;
+}
+
+} // namespace
+
+void setChartVerdictSource(ChartVerdictSource source)
+{
+    chartVerdictSource() = std::move(source);
+}
+
+std::optional<ChartVerdict> chartVerdictFor(data::Database &db, const ScoredName &name)
+{
+    return chartVerdictSource() ? chartVerdictSource()(db, name) : std::nullopt;
 }
 
 } // namespace qiming::numerology

@@ -7,6 +7,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace qiming::data {
 class Database;
 }
@@ -29,5 +32,15 @@ QString buildNameReport(data::Database &db, const ScoredName &input, const NameC
 // The report's two blocks as HTML tables: the name check, and how the score was made.
 QString nameCheckHtml(const NameCheck &check);
 QString scoreExplanationHtml(const ScoreBreakdown &breakdown);
+
+// What the report and the scoring page say of a name against the baby's birth chart. The
+// program sets the source (from the profile's birth time); without one nothing is said.
+struct ChartVerdict {
+    QString html; // the report's block
+    QString line; // one line for the scoring page
+};
+using ChartVerdictSource = std::function<std::optional<ChartVerdict>(data::Database &, const ScoredName &)>;
+void setChartVerdictSource(ChartVerdictSource source);
+std::optional<ChartVerdict> chartVerdictFor(data::Database &db, const ScoredName &name);
 
 } // namespace qiming::numerology

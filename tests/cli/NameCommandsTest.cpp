@@ -161,3 +161,26 @@ TEST(SourceCommand, PrintsOneVerseALineAndRefusesLongNames)
     EXPECT_FALSE(r.err.isEmpty());
     EXPECT_EQ(runCli({QStringLiteral("source"), QStringLiteral("明华月")}, dir.path()).exitCode, 2);
 }
+
+TEST_F(NameCommandsTest, ReportWithABirthTimeMeasuresTheNameAgainstTheChart)
+{
+    WorkingDir chartDir;
+    buildFixtureDatabase(chartDir.file(QStringLiteral("data.dll")), QStringList{numerologyFixtureDir(), birthChartFixtureDir()});
+    const auto report = [&](const QStringList &extra) {
+        return runCli(QStringList{QStringLiteral("report"), QStringLiteral("王"), QStringLiteral("小明")} + extra, chartDir.path());
+    };
+    const CliResult plain = report({});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_FALSE(plain.out.contains(QStringLiteral("八字与名字")));
+    // 2024-02-10 12:00 lacks 水; with the fixture's rows 甲 is weak and wants 水 and 木.
+    const CliResult chart = report({QStringLiteral("--birth"), QStringLiteral("2024-02-10 12:00")});
+    ASSERT_EQ(chart.exitCode, 0) << chart.err.toStdString();
+    EXPECT_TRUE(chart.out.contains(QStringLiteral("八字缺水，喜水木（八字偏弱，以日主强弱推定所喜）"))) << chart.out.toStdString();
+    EXPECT_TRUE(chart.out.contains(QStringLiteral("甲辰 丙寅 甲辰 庚午")));
+    for (const char *bad : {"2024-02-30 12", "2024-02-10", "tomorrow 8"}) {
+        const CliResult r = report({QStringLiteral("--birth"), QString::fromUtf8(bad)});
+        EXPECT_EQ(r.exitCode, 2) << bad;
+        EXPECT_TRUE(r.out.isEmpty()) << bad;
+    }
+}
+

@@ -5,7 +5,11 @@
 #include "birthchart/ui/BirthChartPage.h"
 #include "birthchart/ui/BirthChartPanel.h"
 #include "birthchart/ui/ManualNamingWindow.h"
+#include "numerology/ui/AnalysisWindow.h"
+#include "numerology/ui/NameScoringPage.h"
 #include "shell/ui/SettingsWindow.h"
+
+#include <QTextBrowser>
 
 #include <QComboBox>
 #include <QLabel>
@@ -148,4 +152,21 @@ TEST_F(BirthChartPageTest, ManualNamingWindowComputesTheFavouredElements)
     panel->profileChoice()->setChecked(true);
     ASSERT_TRUE(panel->compute());
     EXPECT_EQ(pillars(naming).toStdString(), "甲午 壬申 辛亥 壬辰");
+}
+
+TEST_F(BirthChartPageTest, ScoringPageAndReportMeasureTheNameAgainstTheProfilesChart)
+{
+    start();
+    window->showPage(QStringLiteral("TabSheet12"));
+    auto *scoring = static_cast<numerology::NameScoringPage *>(window->page(QStringLiteral("TabSheet12")));
+    child<QLineEdit>(scoring, "Edit1")->setText(QStringLiteral("王"));
+    child<QLineEdit>(scoring, "Edit2")->setText(QStringLiteral("小明"));
+    scoring->scoreEnteredName();
+    // 2014-8-8 8:08 (甲午 壬申 辛亥 壬辰) lacks nothing; the fixture scores 申 months nothing, a tie,
+    // so the day master 辛 is strong and wants 木 and 水, which neither 小 (金) nor 明 (火) brings.
+    EXPECT_EQ(scoring->chartVerdictLabel()->text().toStdString(), "八字与名字：八字五行不缺，喜木水 → 小（金） 明（火）");
+    auto *analysis = static_cast<numerology::AnalysisWindow *>(window->window(QStringLiteral("TForm2")));
+    const QString report = analysis->view()->toPlainText();
+    EXPECT_TRUE(report.contains(QStringLiteral("八字与名字"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("名字的用字没有带来八字所缺或所喜的木、水")));
 }

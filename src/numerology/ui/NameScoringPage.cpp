@@ -1,5 +1,7 @@
 #include "numerology/ui/NameScoringPage.h"
 
+#include "data/SharedDatabase.h"
+#include "numerology/NameReport.h"
 #include "numerology/PoemSource.h"
 #include "numerology/SharedNumerology.h"
 #include "numerology/ui/AnalysisWindow.h"
@@ -96,6 +98,10 @@ NameScoringPage::NameScoringPage(NameMeaningWindow *meaningWindow, QWidget *pare
     layout->addSpacing(20);
     layout->addWidget(explanation);
     layout->addSpacing(12);
+    m_chartLine = new QLabel(this);
+    m_chartLine->setObjectName(QStringLiteral("chartVerdictLabel"));
+    m_chartLine->setWordWrap(true);
+    layout->addWidget(m_chartLine);
     layout->addWidget(m_sources);
     layout->addStretch();
 
@@ -115,6 +121,8 @@ void NameScoringPage::scoreEnteredName()
             return;
         }
         showPoemSources(m_given->text());
+        const std::optional<ChartVerdict> verdict = chartVerdictFor(data::sharedDatabase(), *scored);
+        m_chartLine->setText(verdict ? QStringLiteral("八字与名字：") + verdict->line : QString());
         showNameReport(*scored);
     });
 }

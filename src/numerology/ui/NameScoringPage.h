@@ -26,6 +26,7 @@ public:
     QString genderCode() const { return m_genderCode; }
     QPushButton *surnameOriginButton() const { return m_origin; }
     QLabel *poemSourceLabel() const { return m_sources; }
+    QLabel *chartVerdictLabel() const { return m_chartLine; }
 
 private:
     NameMeaningWindow *m_meaningWindow;
@@ -37,6 +38,7 @@ private:
     QPushButton *m_origin;
     QPushButton *m_lookup;
     QLabel *m_sources;
+    QLabel *m_chartLine;
     QString m_firstMeaning;
     QString m_secondMeaning;
 };

@@ -2,6 +2,8 @@
 
 #include "birthchart/ui/BirthChartPage.h"
 #include "birthchart/ui/ManualNamingWindow.h"
+#include "birthchart/NameAgainstChart.h"
+#include "numerology/NameReport.h"
 
 #include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
@@ -32,6 +34,8 @@
 #include "tools/ui/FunToolsWindow.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QCloseEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -56,6 +60,14 @@ MainWindow::MainWindow(QWidget *parent)
         return liveProfile().gender;
     });
 
+    // Names are measured against the chart of the profile's birth time, as it stands when asked.
+    numerology::setChartVerdictSource(birthchart::chartVerdictSource([]() -> std::optional<birthchart::BirthMoment> {
+        const BabyProfile &p = liveProfile();
+        bool ok[5];
+        const birthchart::BirthMoment m{p.birthYear.toInt(&ok[0]), p.birthMonth.toInt(&ok[1]), p.birthDay.toInt(&ok[2]),
+                                        p.birthHour.toInt(&ok[3]), p.birthMinute.toInt(&ok[4])};
+        return std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }) ? std::optional(m) : std::nullopt;
+    }));
     createWindows();
     createToolbar();
     createPages();
@@ -65,6 +77,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     numerology::setAnalysisWindow(nullptr);
+    numerology::setChartVerdictSource({});
     for (const QString &name :
          {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6"), QStringLiteral("TForm16")})
         registerWindowOpener(name, {});
