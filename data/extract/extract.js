@@ -74,6 +74,9 @@ const SOURCES = [
     integrity: 'sha512-KtYARvV7CWNtax0na9+Jn6PlhGgSoid7PWyDzXI4KsCEm2odZcqEQyval5koaLygZnM/EQ3lfJ//25K8p3uHNg==',
     keep: (file) => require('./poems.js').MEMBERS.some((re) => re.test(file)),
     produces: ['诗词.tsv'] },
+  // Written by the project: the events of each day, one file a month under data/tables.
+  { id: 'history-today', kind: 'project', label: '本项目撰写',
+    text: () => require('./history.js').sourceText(), produces: ['历史上的今天.tsv'] },
 ];
 
 // file -> async (ctx) => ({ header: [...], rows: [[...], ...] })
@@ -85,6 +88,7 @@ const BUILDERS = {
   '用字.tsv': (ctx) => require('./characters.js').tableBuilder('用字.tsv')(ctx),
   '英文名.tsv': (ctx) => require('./english-names.js').tableBuilder(ctx),
   '诗词.tsv': (ctx) => require('./poems.js').buildPoems(ctx),
+  '历史上的今天.tsv': () => require('./history.js').buildHistory(),
 };
 
 // ---------------------------------------------------------------------------
@@ -437,8 +441,9 @@ function unpackNpm(name, version, integrity, log) {
 // ---- sources -> tables -----------------------------------------------------
 
 function pinnedList(sources) {
-  // Functions are not part of the pin; the script text covers them.
-  return JSON.stringify(sources);
+  // Functions are not part of the pin; the script text covers them. A project source's
+  // files are: a changed text is a new key.
+  return JSON.stringify(sources) + sources.filter((s) => s.kind === 'project').map((s) => s.text()).join('\0');
 }
 
 // The extractor's code and fact tables: every file beside this one but the tests.
@@ -477,6 +482,7 @@ function installedDebian(sources) {
 
 function sourceLabel(src, loaded) {
   if (src.kind === 'npm') return `${src.name}@${src.version}`;
+  if (src.kind === 'project') return src.label;
   const v = loaded && loaded.version ? ` ${loaded.version.replace(/\.0$/, '')}` : '';
   return `${src.label || src.package}${v}`;
 }
@@ -490,6 +496,8 @@ function checkSources(sources, builders) {
       if (!s.name || !s.version) fail(`source ${s.id}: npm needs name and version`);
     } else if (s.kind === 'debian') {
       if (!Array.isArray(s.files) || s.files.length === 0) fail(`source ${s.id}: no files`);
+    } else if (s.kind === 'project') {
+      if (typeof s.text !== 'function') fail(`source ${s.id}: a project source needs text()`);
     } else {
       fail(`source ${s.id}: unknown kind ${s.kind}`);
     }
@@ -503,6 +511,7 @@ function checkSources(sources, builders) {
 }
 
 async function loadSource(src, log) {
+  if (src.kind === 'project') return {};
   if (src.kind === 'npm') {
     if (src.unpack) return unpackNpm(src.name, src.version, src.integrity, log);
     return { files: fetchNpm(src.name, src.version, src.integrity, src.keep, log) };
