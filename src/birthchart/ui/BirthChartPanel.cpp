@@ -174,7 +174,7 @@ bool BirthChartPanel::compute()
                     .arg(term->day)
                     .arg(term->hour)
                     .arg(term->minute, 2, 10, QLatin1Char('0'))
-                    .arg(term->name == QLatin1String("立春") ? QStringLiteral("（年柱也在这一刻交替）") : QString()));
+                    .arg(term->name == QStringLiteral("立春") ? QStringLiteral("（年柱也在这一刻交替）") : QString()));
             m_termNote->show();
         } else {
             m_termNote->hide();
