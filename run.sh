@@ -41,22 +41,5 @@ display_reachable || no_display
 
 qiming_setup program_only qiming qiming-cli
 
-data_dir="${XDG_DATA_HOME:-$HOME/.local/share}/qiming"
-mkdir -p "$data_dir"
-cli="$QIMING_BUILD/app/qiming-cli"
-
-# A user's data.dll holds the profile and favourites: never rebuilt, only upgraded.
-set +e
-status_text=$(cd "$data_dir" && "$cli" db status 2>&1)
-status=$?
-set -e
-case $status in
-    0) ;;
-    3) (cd "$data_dir" && "$cli" db build) ;;
-    4) (cd "$data_dir" && "$cli" db upgrade) ;;
-    5) echo "注意 note: $status_text" ;;
-    *) echo "$status_text" >&2 ;;
-esac
-
-cd "$data_dir"
-exec "$QIMING_BUILD/app/qiming"
+# The same start as the installed program's: the database made or upgraded, then the window.
+QIMING_BIN="$QIMING_BUILD/app" exec "$QIMING_ROOT/scripts/qiming-start"

@@ -1,6 +1,8 @@
 // qiming-cli: the program's computations and the database builder from a shell.
 #include "Command.h"
 
+#include "data/DatabaseBuilder.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -62,7 +64,8 @@ const char kUsage[] =
     "score/report/check/char/chart/source/reading read --db FILE, else data.dll in the working directory,\n"
     "                      else ${XDG_DATA_HOME:-~/.local/share}/qiming/data.dll (where run.sh keeps it)\n"
     "\n"
-    "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n";
+    "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n"
+    "qiming-cli --version  版本和数据版本 / the version and the data version\n";
 
 } // namespace
 
@@ -75,6 +78,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("qiming-cli"));
     const QStringList args = QCoreApplication::arguments();
     const QString command = args.value(1);
+    if (command == QLatin1String("--version") || command == QLatin1String("-V")) {
+        out() << QStringLiteral("qiming-cli %1（数据版本 %2 / data version %2）\n")
+                     .arg(qiming::data::programVersion())
+                     .arg(qiming::data::compiledDataVersion());
+        out().flush();
+        return Ok;
+    }
     if (command.isEmpty() || command == QLatin1String("--help") || command == QLatin1String("-h")
         || command == QLatin1String("help")) {
         out() << QString::fromUtf8(kUsage);

@@ -1,14 +1,20 @@
 // The windowed program. It works on "data.dll" in its working directory.
+#include "data/DatabaseBuilder.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/widgets/AppIcons.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QScreen>
 #include <QSocketNotifier>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -52,10 +58,26 @@ void onStartupMessage(QtMsgType type, const QMessageLogContext &context, const Q
 
 int main(int argc, char *argv[])
 {
+    // Answered before any display is needed.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("qiming %s（数据版本 %d / data version %d）\n", qPrintable(qiming::data::programVersion()),
+                        qiming::data::compiledDataVersion(), qiming::data::compiledDataVersion());
+            return 0;
+        }
+    }
     g_qtHandler = qInstallMessageHandler(onStartupMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtHandler);
     QApplication::setApplicationName(QStringLiteral("qiming"));
+    QApplication::setApplicationVersion(qiming::data::programVersion());
+    QApplication::setWindowIcon(qiming::shell::applicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("qiming"));
+    // Qt's own dialogs (print, files, buttons) in Chinese, from Debian's Qt translations.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
     // Left to fontconfig, Han characters may come out in Japanese glyph forms.
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),

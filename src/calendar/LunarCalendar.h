@@ -27,5 +27,9 @@ int lunarMonthOf(int year, int month, int day);
 bool solarToLunar(int year, int month, int day, LunarDate *out);
 // 初一 … 三十; empty outside 1 to 30.
 QString lunarDayName(int day);
+// A birth time as parents say it in the lunar calendar: "农历甲辰年（龙年）正月初一 午时". Hour 23
+// opens the next day's 子时, so it names the next day. Empty for a date that does not exist or
+// lies outside the lunar calendar's years.
+QString lunarBirthText(int year, int month, int day, int hour);
 
 } // namespace qiming::calendar

@@ -197,7 +197,20 @@ bool writeInTransaction(Database &db, const Sources &sources, bool upgrading, Bu
 
 QStringList defaultSourceDirs()
 {
+    // An installed program reads the sources installed beside it (bin/../share/qiming); one
+    // run from its build tree reads the tree's.
+    if (QCoreApplication::instance()) {
+        const QDir installed(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/qiming"));
+        if (installed.exists(QStringLiteral("tables")) && installed.exists(QStringLiteral("generated")))
+            return {QDir::cleanPath(installed.filePath(QStringLiteral("tables"))),
+                    QDir::cleanPath(installed.filePath(QStringLiteral("generated")))};
+    }
     return {QStringLiteral(QIMING_TABLES_DIR), QStringLiteral(QIMING_CACHE_DIR)};
+}
+
+QString programVersion()
+{
+    return QStringLiteral(QIMING_VERSION);
 }
 
 int compiledDataVersion()

@@ -15,6 +15,8 @@ class Database;
 // data/tables and the extractor's cache, as compiled in.
 QStringList defaultSourceDirs();
 int compiledDataVersion();
+// The program's version, such as 0.1.
+QString programVersion();
 
 struct DataStamp {
     int version = 0;

@@ -5,7 +5,9 @@
 #include "data/EditableRowSet.h"
 #include "numerology/ScoredName.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace qiming::review {
 
@@ -26,6 +28,15 @@ bool addFavourite(const QString &name, const FavouriteFlags &flags);
 
 // The current row's name, split and scored with its own flags and gender.
 numerology::ScoredName analyseFavourite(int row);
+// Every favourite scored with its own flags: 名字 性别 拼音 五行 简体笔画 康熙笔画 五格 评分.
+QStringList favouritesHeader();
+QList<QStringList> favouritesTable();
+// The favourites in the lists' export format (GB18030, cells followed by "|", header first);
+// false with a message, and nothing changed, as the lists' export.
+bool exportFavourites(const QString &path, QString *error);
+// The favourites as an HTML table, for printing.
+QString favouritesHtml();
+
 // "男", "女" or empty, for the stored gender code.
 QString genderCaption(const QString &code);
 

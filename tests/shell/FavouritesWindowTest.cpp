@@ -9,6 +9,7 @@
 #include "shell/ui/widgets/HtmlView.h"
 
 #include <QClipboard>
+#include <QStringDecoder>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -150,4 +151,26 @@ TEST_F(FavouritesTest, AReportOpenedFromTheModalWindowCanBeScrolledPrintedAndClo
     window->showModal(QStringLiteral("TForm8"));
     EXPECT_TRUE(checked);
     EXPECT_TRUE(readFileBytes(dir.file(QStringLiteral("favourite.pdf"))).startsWith("%PDF"));
+}
+
+TEST_F(FavouritesTest, TheListIsExportedInTheListsFormatAndPrintedAsATable)
+{
+    start();
+    add("欧阳王", false, true, "nv");
+    add("王小明", true, false, "nan"); // 小 and 明 are not in this fixture: listed, left unscored
+    QString error;
+    const QString path = dir.file(QStringLiteral("favourites.txt"));
+    ASSERT_TRUE(review::exportFavourites(path, &error)) << error.toStdString();
+    const QString text = QStringDecoder("GB18030").decode(readFileBytes(path));
+    const QStringList lines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << text.toStdString();
+    EXPECT_EQ(lines[0].toStdString(), "名字|性别|拼音|五行|简体笔画|康熙笔画|五格|评分|");
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("欧阳王|女|ōu-yáng-wáng|"))) << lines[1].toStdString();
+    EXPECT_EQ(lines[2].toStdString(), "王小明|男|||||||");
+    const QString html = review::favouritesHtml();
+    EXPECT_EQ(html.count(QStringLiteral("<tr>")), 3);
+    EXPECT_TRUE(html.contains(QStringLiteral("<td>欧阳王</td>")));
+    // The open database is never an export target.
+    EXPECT_FALSE(review::exportFavourites(dir.file(QStringLiteral("data.dll")), &error));
+    EXPECT_FALSE(error.isEmpty());
 }

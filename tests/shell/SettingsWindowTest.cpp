@@ -4,7 +4,10 @@
 #include "data/RowSet.h"
 #include "shell/ui/SettingsWindow.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDate>
+#include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -193,4 +196,36 @@ TEST_F(SettingsTest, ADatabaseErrorWhileSavingIsShownAndTheWindowStaysOpen)
     const QString shown = save(s);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("警告:"))) << shown.toStdString();
     EXPECT_TRUE(s->isVisible());
+}
+
+TEST_F(SettingsTest, TheCalendarFillsTheListsAndTheLunarLineFollowsThem)
+{
+    start();
+    shell::SettingsWindow *s = showSettings();
+    auto *lunar = child<QLabel>(s, "lunarLine");
+    // The fixture's 2014-8-8 at 8.
+    EXPECT_EQ(lunar->text().toStdString(), "农历甲午年（马年）七月十三 辰时");
+
+    ModalAnswerer answerer;
+    answerer.onWindow([](QWidget *w) {
+        auto *calendar = w->findChild<QCalendarWidget *>(QStringLiteral("birthCalendar"));
+        ASSERT_NE(calendar, nullptr);
+        EXPECT_EQ(calendar->selectedDate(), QDate(2014, 8, 8));
+        calendar->setSelectedDate(QDate(2024, 2, 10));
+        emit calendar->clicked(QDate(2024, 2, 10));
+    });
+    s->chooseDateOnCalendar();
+    EXPECT_EQ(answerer.windows(), QStringList{QStringLiteral("calendarPopup")});
+    EXPECT_EQ(child<QLineEdit>(s, "Edit8")->text().toStdString(), "2024");
+    EXPECT_EQ(child<QLineEdit>(s, "Edit9")->text().toStdString(), "2");
+    EXPECT_EQ(child<QLineEdit>(s, "Edit10")->text().toStdString(), "10");
+    EXPECT_EQ(child<QComboBox>(s, "ComboBox4")->currentText().toStdString(), "10");
+    EXPECT_EQ(shell::liveProfile().birthDay.toStdString(), "10");
+    EXPECT_EQ(lunar->text().toStdString(), "农历甲辰年（龙年）正月初一 辰时");
+
+    // Hour 23 is the next day's 子时; a day the month lacks is said so.
+    choose(s, "ComboBox5", QStringLiteral("23"));
+    EXPECT_EQ(lunar->text().toStdString(), "农历甲辰年（龙年）正月初二 子时");
+    choose(s, "ComboBox4", QStringLiteral("30"));
+    EXPECT_EQ(lunar->text().toStdString(), "这一天不存在，请检查日期");
 }

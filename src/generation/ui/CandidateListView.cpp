@@ -4,9 +4,18 @@
 #include "generation/ui/ListActions.h"
 #include "shell/ui/widgets/MessageBoxes.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace qiming::generation {
+
+namespace {
+
+constexpr int kMeasuredRows = 40;
+
+} // namespace
 
 CandidateListView::CandidateListView(CandidateListModel *model, const Options &options, QWidget *parent)
     : QTableView(parent)
@@ -27,12 +36,32 @@ CandidateListView::CandidateListView(CandidateListModel *model, const Options &o
     for (size_t c = 0; c < options.widths.size(); ++c)
         setColumnWidth(int(c), options.widths[c]);
     horizontalHeader()->setStretchLastSection(true);
+    // Only the first rows are measured: a list's names share the surname, so they show the widths.
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first, int last) {
+        if (first < kMeasuredRows)
+            fitColumnsToRows(first, std::min(last, kMeasuredRows - 1));
+    });
+    connect(model, &QAbstractItemModel::modelReset, this,
+            [this] { fitColumnsToRows(0, std::min(m_model->rowCount() - 1, kMeasuredRows - 1)); });
 
     m_actions = new ListActions(this, {options.menuName, options.spacedCopyMessage},
                                 {[this] { return currentName(); },
                                  [this] { return m_model->candidate(currentIndex().row()).scored; },
                                  [this] { return m_model->identity(); },
                                  [this](const QString &path, QString *error) { return exportList(*m_model, path, error); }});
+}
+
+void CandidateListView::fitColumnsToRows(int from, int to)
+{
+    const QFontMetrics metrics(font());
+    const int columns = m_model->columnCount() - 1; // the last one stretches
+    for (int c = 0; c < columns; ++c) {
+        int needed = 0;
+        for (int r = from; r <= to; ++r)
+            needed = std::max(needed, metrics.horizontalAdvance(m_model->index(r, c).data().toString()) + 12);
+        if (needed > columnWidth(c))
+            setColumnWidth(c, needed);
+    }
 }
 
 QString CandidateListView::currentName() const

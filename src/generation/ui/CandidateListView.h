@@ -36,6 +36,10 @@ public:
     void exportWithDialog();
 
 private:
+    // Widens a column whose text in the rows from..to does not fit (a compound surname's
+    // pinyin and grids); never narrows one below its set width.
+    void fitColumnsToRows(int from, int to);
+
     CandidateListModel *m_model;
     ListActions *m_actions;
 };

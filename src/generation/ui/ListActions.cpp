@@ -75,20 +75,28 @@ void ListActions::showFavourites()
     shell::runGuarded(m_view, [] { shell::openWindow(QStringLiteral("TForm8")); });
 }
 
-void ListActions::exportWithDialog()
+QString chooseExportPath(QWidget *parent)
 {
     // The user's documents, never the program's folder where data.dll lives.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    QFileDialog dialog(m_view, QStringLiteral("导出名字"), folder, QStringLiteral("文本文件 (*.txt)"));
+    QFileDialog dialog(parent, QStringLiteral("导出名字"), folder, QStringLiteral("文本文件 (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // overwritten without a question
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+void ListActions::exportWithDialog()
+{
+    const QString path = chooseExportPath(m_view);
+    if (path.isEmpty())
         return;
     QString error;
-    if (!m_source.exportTo(dialog.selectedFiles().first(), &error))
+    if (!m_source.exportTo(path, &error))
         shell::showWarning(m_view, error);
 }
 

@@ -49,6 +49,8 @@ private:
 
 // "筛选": the condition filter opens modally and reads this list while it is open.
 void openConditionFilter(CandidateListModel *source);
+// The export dialog ("导出名字", opened in the user's documents); empty when cancelled.
+QString chooseExportPath(QWidget *parent);
 // The list of the page whose "筛选" opened the filter; null when none did.
 CandidateListModel *conditionFilterSource();
 

@@ -1,5 +1,8 @@
 #include "review/ui/FavouritesWindow.h"
 
+#include "generation/ui/ListActions.h"
+#include "shell/ui/widgets/HtmlView.h"
+
 #include "numerology/ui/AnalysisWindow.h"
 #include "review/Favourites.h"
 #include "shell/ui/widgets/MessageBoxes.h"
@@ -14,7 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -58,12 +64,16 @@ FavouritesWindow::FavouritesWindow(QWidget *parent)
     copy->setObjectName(QStringLiteral("Button2"));
     auto *remove = new QPushButton(QStringLiteral("从列表删除"), group);
     remove->setObjectName(QStringLiteral("Button3"));
+    auto *exportButton = new QPushButton(QStringLiteral("导出列表"), group);
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    auto *printButton = new QPushButton(QStringLiteral("打印列表"), group);
+    printButton->setObjectName(QStringLiteral("printButton"));
     auto *groupLayout = new QVBoxLayout(group);
     groupLayout->addLayout(form);
     groupLayout->addSpacing(8);
     groupLayout->addWidget(hint);
     groupLayout->addStretch();
-    for (QPushButton *b : {analyse, copy, remove}) {
+    for (QPushButton *b : {analyse, copy, remove, exportButton, printButton}) {
         b->setMinimumHeight(30);
         groupLayout->addWidget(b);
     }
@@ -88,6 +98,33 @@ FavouritesWindow::FavouritesWindow(QWidget *parent)
     connect(analyse, &QPushButton::clicked, this, &FavouritesWindow::showAnalysis);
     connect(copy, &QPushButton::clicked, this, &FavouritesWindow::copyName);
     connect(remove, &QPushButton::clicked, this, &FavouritesWindow::deleteCurrent);
+    connect(exportButton, &QPushButton::clicked, this, &FavouritesWindow::exportWithDialog);
+    connect(printButton, &QPushButton::clicked, this, &FavouritesWindow::printList);
+}
+
+void FavouritesWindow::exportWithDialog()
+{
+    const QString path = generation::chooseExportPath(this);
+    if (path.isEmpty())
+        return;
+    shell::runGuarded(this, [&] {
+        QString error;
+        if (!exportFavourites(path, &error))
+            shell::showWarning(this, error);
+    });
+}
+
+void FavouritesWindow::printList()
+{
+    shell::runGuarded(this, [this] {
+        QTextDocument document;
+        document.setHtml(favouritesHtml());
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, this);
+        dialog.setObjectName(QStringLiteral("PrintDialog1"));
+        if (dialog.exec() == QDialog::Accepted)
+            shell::printDocument(document, printer);
+    });
 }
 
 void FavouritesWindow::showEvent(QShowEvent *event)

@@ -18,6 +18,9 @@ public:
     void showAnalysis();
     void copyName();
     void deleteCurrent();
+    // The favourites scored, in the lists' export format, to a file the user picks.
+    void exportWithDialog();
+    void printList();
 
     QTableWidget *list() const { return m_list; }
 

@@ -23,6 +23,7 @@
 #include "review/ui/FavouritesWindow.h"
 #include "review/ui/SuperAuspiciousWindow.h"
 #include "shell/BabyProfile.h"
+#include "shell/ui/AboutWindow.h"
 #include "shell/ui/HomePage.h"
 #include "shell/ui/PlaceholderWindow.h"
 #include "shell/ui/SettingsWindow.h"
@@ -96,6 +97,8 @@ void MainWindow::createWindows()
         auto *w = new PlaceholderWindow(QString::fromLatin1(name), QString::fromUtf8(caption), size, resizable, this);
         m_windows.insert(w->objectName(), w);
     };
+    auto *about = new AboutWindow(this);
+    m_windows.insert(about->objectName(), about);
     auto *settings = new SettingsWindow(this);
     m_windows.insert(settings->objectName(), settings);
     auto *favourites = new review::FavouritesWindow(this);
@@ -160,6 +163,18 @@ void MainWindow::createToolbar()
         bar->addWidget(b);
         connect(b, &QToolButton::clicked, this, [this, action = t.action] { runGuarded(this, action); });
     }
+    // 关于 sits apart at the far end.
+    auto *spacer = new QWidget(bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    auto *about = new QToolButton(bar);
+    about->setObjectName(QStringLiteral("aboutButton"));
+    about->setText(QStringLiteral("关于"));
+    about->setIcon(tileIcon(QStringLiteral("i"), QColor(0x6e, 0x7b, 0x8b)));
+    about->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    about->setFixedSize(67, 47);
+    bar->addWidget(about);
+    connect(about, &QToolButton::clicked, this, [this] { showModal(QStringLiteral("aboutWindow")); });
 }
 
 void MainWindow::createPages()

@@ -1,11 +1,16 @@
 #include "shell/ui/SettingsWindow.h"
 
+#include "calendar/LunarCalendar.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/widgets/MessageBoxes.h"
 #include "shell/ui/widgets/WindowPlacement.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QDate>
+#include <QLocale>
+#include <QToolButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -32,7 +37,7 @@ SettingsWindow::SettingsWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("个人信息设置"));
-    setFixedClientSize(this, 470, 330);
+    setFixedClientSize(this, 470, 372);
     BabyProfile &p = liveProfile();
 
     auto *layout = new QVBoxLayout(this);
@@ -76,7 +81,18 @@ SettingsWindow::SettingsWindow(QWidget *parent)
     addDateField(dateGrid, 2, "Edit10", "ComboBox4", QStringLiteral("日"), 1, 31, &p.birthDay);
     addDateField(dateGrid, 3, "Edit11", "ComboBox5", QStringLiteral("时"), 0, 23, &p.birthHour);
     addDateField(dateGrid, 4, "Edit12", "ComboBox6", QStringLiteral("分"), 0, 59, &p.birthMinute);
+    m_calendarButton = new QToolButton(this);
+    m_calendarButton->setObjectName(QStringLiteral("calendarButton"));
+    m_calendarButton->setText(QStringLiteral("日历…"));
+    m_calendarButton->setToolTip(QStringLiteral("在月历上选择出生日期"));
+    dateGrid->addWidget(m_calendarButton, 0, 5);
+    dateGrid->setColumnStretch(6, 1);
     layout->addLayout(dateGrid);
+    m_lunarLine = new QLabel(this);
+    m_lunarLine->setObjectName(QStringLiteral("lunarLine"));
+    m_lunarLine->setStyleSheet(QStringLiteral("QLabel { color: #8a5a00; }"));
+    layout->addWidget(m_lunarLine);
+    connect(m_calendarButton, &QToolButton::clicked, this, &SettingsWindow::chooseDateOnCalendar);
 
     // Given-name length
     auto *lengthRow = new QHBoxLayout;
@@ -171,6 +187,8 @@ QLineEdit *SettingsWindow::addDateField(QGridLayout *grid, int column, const cha
         list->addItem(QString::number(i));
     list->setFixedWidth(22);
     list->setMaxVisibleItems(16);
+    // A list popup of 16 rows, not a menu as tall as the screen (the year list has 176).
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     list->view()->setMinimumWidth(64);
     auto *cell = new QHBoxLayout;
     cell->setSpacing(0);
@@ -180,9 +198,10 @@ QLineEdit *SettingsWindow::addDateField(QGridLayout *grid, int column, const cha
     cell->addSpacing(10);
     grid->addLayout(cell, 0, column);
     // The field, not the list's selection, holds the value.
-    connect(list, &QComboBox::activated, this, [field, list, value] {
+    connect(list, &QComboBox::activated, this, [this, field, list, value] {
         field->setText(list->currentText());
         *value = list->currentText();
+        showLunarLine();
     });
     m_dateFields.push_back({field, list, value});
     return field;
@@ -228,6 +247,57 @@ void SettingsWindow::showProfile()
     m_fixedChar->setText(p.fixedChar);
     m_syncing = wasSyncing;
     setGenderChoice(p.gender);
+    showLunarLine();
+}
+
+void SettingsWindow::showLunarLine()
+{
+    const BabyProfile &p = liveProfile();
+    bool ok[4];
+    const int y = p.birthYear.toInt(&ok[0]), m = p.birthMonth.toInt(&ok[1]), d = p.birthDay.toInt(&ok[2]),
+              h = p.birthHour.toInt(&ok[3]);
+    QString text;
+    if (ok[0] && ok[1] && ok[2] && ok[3])
+        text = calendar::lunarBirthText(y, m, d, h);
+    m_lunarLine->setText(text.isEmpty() ? QStringLiteral("这一天不存在，请检查日期") : text);
+}
+
+void SettingsWindow::setBirthDate(const QDate &date)
+{
+    BabyProfile &p = liveProfile();
+    p.birthYear = QString::number(date.year());
+    p.birthMonth = QString::number(date.month());
+    p.birthDay = QString::number(date.day());
+    for (const DateField &d : m_dateFields) {
+        d.field->setText(*d.value);
+        d.list->setCurrentIndex(d.list->findText(*d.value));
+    }
+    showLunarLine();
+}
+
+void SettingsWindow::chooseDateOnCalendar()
+{
+    QDialog popup(this);
+    popup.setObjectName(QStringLiteral("calendarPopup"));
+    popup.setWindowTitle(QStringLiteral("选择出生日期"));
+    auto *calendar = new QCalendarWidget(&popup);
+    calendar->setObjectName(QStringLiteral("birthCalendar"));
+    calendar->setLocale(QLocale(QLocale::Chinese, QLocale::China));
+    calendar->setFirstDayOfWeek(Qt::Monday);
+    calendar->setGridVisible(true);
+    calendar->setMinimumDate(QDate(1900, 1, 1));
+    calendar->setMaximumDate(QDate(2075, 12, 31));
+    const BabyProfile &p = liveProfile();
+    const QDate current(p.birthYear.toInt(), p.birthMonth.toInt(), p.birthDay.toInt());
+    if (current.isValid())
+        calendar->setSelectedDate(current);
+    auto *layout = new QVBoxLayout(&popup);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(calendar);
+    connect(calendar, &QCalendarWidget::activated, &popup, &QDialog::accept);
+    connect(calendar, &QCalendarWidget::clicked, &popup, &QDialog::accept);
+    if (popup.exec() == QDialog::Accepted)
+        setBirthDate(calendar->selectedDate());
 }
 
 void SettingsWindow::prepareForShowing()

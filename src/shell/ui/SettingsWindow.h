@@ -7,6 +7,9 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDate;
+class QLabel;
+class QToolButton;
 class QGridLayout;
 class QLineEdit;
 class QRadioButton;
@@ -21,6 +24,10 @@ public:
     // Showing: both gender choices cleared, the stored row loaded once, the gender set from it.
     void prepareForShowing();
     void saveSettings();
+    // Sets year, month and day as if chosen in the lists (the calendar's choice).
+    void setBirthDate(const QDate &date);
+    // Opens the month calendar; a day clicked fills the lists.
+    void chooseDateOnCalendar();
 
 signals:
     // The profile was validated and stored.
@@ -36,6 +43,7 @@ private:
         QString *value;
     };
     void showProfile();
+    void showLunarLine();
     void setGenderChoice(const QString &code);
     void rebuildPositionList();
     QLineEdit *addDateField(QGridLayout *grid, int column, const char *fieldName, const char *listName,
@@ -51,6 +59,8 @@ private:
     QCheckBox *m_fixedEnabled;
     QComboBox *m_position;
     QLineEdit *m_fixedChar;
+    QToolButton *m_calendarButton = nullptr;
+    QLabel *m_lunarLine = nullptr;
     bool m_syncing = false;
 };
 

@@ -38,6 +38,25 @@ QPixmap drawTile(const QString &sign, const QColor &colour, int size)
 
 } // namespace
 
+namespace {
+
+const QColor kApplicationColour(0xb8, 0x32, 0x2a);
+
+} // namespace
+
+QPixmap applicationIconPixmap(int size)
+{
+    return drawTile(QStringLiteral("名"), kApplicationColour, size);
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(applicationIconPixmap(size));
+    return icon;
+}
+
 QIcon tileIcon(const QString &sign, const QColor &colour)
 {
     QIcon icon;

@@ -3,11 +3,15 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 namespace qiming::shell {
 
 // A square tile of the colour with the sign (one or two characters) in white.
 QIcon tileIcon(const QString &sign, const QColor &colour);
+// The program's own icon (the windows' and the desktop entry's): 名 on a deep red tile.
+QIcon applicationIcon();
+QPixmap applicationIconPixmap(int size);
 
 } // namespace qiming::shell
