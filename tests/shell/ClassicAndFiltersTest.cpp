@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
@@ -222,7 +223,17 @@ TEST_F(ClassicAndFiltersTest, ConditionFilterControlsAndDefaults)
         EXPECT_TRUE(strokes.total.on);
         EXPECT_EQ(strokes.total.low, 10);
         EXPECT_EQ(strokes.total.high, 30);
-        EXPECT_EQ(in<QLineEdit>(w, QStringLiteral("Edit5"))->maxLength(), 1);
+        // One character, which may be a surrogate pair.
+        const QValidator *oneCharacter = in<QLineEdit>(w, QStringLiteral("Edit5"))->validator();
+        ASSERT_NE(oneCharacter, nullptr);
+        for (const auto &[text, kept] : {std::pair{QStringLiteral("𠮷"), QStringLiteral("𠮷")},
+                                         std::pair{QStringLiteral("王明"), QStringLiteral("王")},
+                                         std::pair{QStringLiteral("𠮷王"), QStringLiteral("𠮷")}}) {
+            QString t = text;
+            int pos = int(t.size());
+            oneCharacter->validate(t, pos);
+            EXPECT_EQ(t, kept) << text.toStdString();
+        }
 
         // Step 2 on an empty result says so first, then opens.
         const QStringList texts = withSuperFilter([] {});

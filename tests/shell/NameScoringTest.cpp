@@ -7,6 +7,8 @@
 #include "shell/ui/widgets/HtmlView.h"
 
 #include <QComboBox>
+#include <QInputMethodEvent>
+#include <QTest>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPrinter>
@@ -168,4 +170,30 @@ TEST_F(NameScoringTest, AReportPrintsToPdfAtReadableSize)
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     // The report fills about three A4 pages at its own sizes; specks would fit on one.
     EXPECT_GE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
+}
+
+TEST_F(NameScoringTest, BoxesCountCharactersNotUnitsAndEnterScores)
+{
+    start();
+    auto *given = child<QLineEdit>(scoringPage(), "Edit2");
+    // An input method commits whole characters; 𠮷 is one character of two UTF-16 units.
+    const auto commit = [given](const QString &text) {
+        given->clear();
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(given, &event);
+        return given->text();
+    };
+    EXPECT_EQ(commit(QStringLiteral("𠮷野")), QStringLiteral("𠮷野"));
+    EXPECT_EQ(commit(QStringLiteral("𠮷𠮷")), QStringLiteral("𠮷𠮷"));
+    // Longer input is cut after two whole characters, never inside a pair.
+    EXPECT_EQ(commit(QStringLiteral("𠮷𠮷𠮷")), QStringLiteral("𠮷𠮷"));
+    EXPECT_EQ(commit(QStringLiteral("王𠮷𠮷")), QStringLiteral("王𠮷"));
+    EXPECT_EQ(commit(QStringLiteral("小明王")), QStringLiteral("小明"));
+    EXPECT_EQ(commit(QStringLiteral("王") + QChar(0xD842)), QStringLiteral("王"));
+
+    type(QStringLiteral("王"), QStringLiteral("小明"));
+    QTest::keyClick(given, Qt::Key_Return);
+    ASSERT_TRUE(analysis()->isVisible());
+    EXPECT_TRUE(reportText().contains(QStringLiteral("王小明")));
 }

@@ -3,6 +3,7 @@
 
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 
 using namespace qiming;
@@ -76,4 +77,36 @@ TEST_F(Navigation, BirthChartPageBringsTheStoredProfileBack)
     w.showPage(QStringLiteral("TabSheet13"));
     EXPECT_EQ(shell::liveProfile().surname, QStringLiteral("李"));
     EXPECT_EQ(shell::liveProfile().birthYear, QStringLiteral("2014"));
+}
+
+TEST_F(Navigation, EveryPageAndWindowIsReachableByKeyboard)
+{
+    shell::MainWindow &w = start();
+    // A modal window closed leaves no window active offscreen: activate before each key.
+    const auto press = [&w](QKeySequence key) {
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        QTest::keySequence(&w, key);
+        QApplication::processEvents();
+    };
+    press(QKeySequence(Qt::CTRL | Qt::Key_3));
+    EXPECT_EQ(w.currentPageName().toStdString(), "TabSheet13");
+    press(QKeySequence(Qt::CTRL | Qt::Key_4));
+    EXPECT_EQ(w.currentPageName().toStdString(), "TabSheet12");
+    press(QKeySequence(Qt::CTRL | Qt::Key_1));
+    EXPECT_EQ(w.currentPageName().toStdString(), "TabSheet11");
+    {
+        ModalAnswerer answerer;
+        for (Qt::Key k : {Qt::Key_2, Qt::Key_5, Qt::Key_6, Qt::Key_7})
+            press(QKeySequence(Qt::CTRL | k));
+        press(QKeySequence(Qt::Key_F1));
+        EXPECT_EQ(answerer.windows(), (QStringList{QStringLiteral("TForm7"), QStringLiteral("TForm8"), QStringLiteral("TForm9"),
+                                                   QStringLiteral("TForm13"), QStringLiteral("aboutWindow")}));
+    }
+    // The home page's mode buttons take the focus and Space presses them.
+    auto *mode = child<QToolButton>(&w, "BitBtn2");
+    EXPECT_EQ(mode->focusPolicy(), Qt::StrongFocus);
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_Space);
+    EXPECT_EQ(w.currentPageName().toStdString(), "TabSheet6");
 }

@@ -6,6 +6,7 @@
 #include "numerology/SharedNumerology.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameMeaningWindow.h"
+#include "shell/ui/widgets/CharacterLimit.h"
 #include "shell/ui/widgets/MessageBoxes.h"
 
 #include <QComboBox>
@@ -32,7 +33,7 @@ QLineEdit *nameBox(const char *objectName, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setMaxLength(2);
+    shell::limitCharacters(edit, 2);
     edit->setFixedWidth(120);
     return edit;
 }
@@ -109,6 +110,9 @@ NameScoringPage::NameScoringPage(NameMeaningWindow *meaningWindow, QWidget *pare
         m_genderCode = text == u"男" ? QStringLiteral("nan") : QStringLiteral("nv");
     });
     connect(m_score, &QPushButton::clicked, this, &NameScoringPage::scoreEnteredName);
+    // Enter in either box scores, as the button does.
+    connect(m_surname, &QLineEdit::returnPressed, this, &NameScoringPage::scoreEnteredName);
+    connect(m_given, &QLineEdit::returnPressed, this, &NameScoringPage::scoreEnteredName);
     connect(m_lookup, &QPushButton::clicked, this, &NameScoringPage::lookupNameMeaning);
 }
 

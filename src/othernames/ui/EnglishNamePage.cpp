@@ -1,4 +1,5 @@
 #include "othernames/ui/EnglishNamePage.h"
+#include "shell/ui/widgets/CharacterLimit.h"
 
 #include "othernames/EnglishNames.h"
 #include "shell/ui/widgets/MessageBoxes.h"
@@ -21,7 +22,7 @@ QLineEdit *nameField(const char *objectName, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setMaxLength(2);
+    shell::limitCharacters(edit, 2);
     edit->setFixedWidth(110);
     return edit;
 }

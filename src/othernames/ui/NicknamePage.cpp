@@ -1,4 +1,5 @@
 #include "othernames/ui/NicknamePage.h"
+#include "shell/ui/widgets/CharacterLimit.h"
 
 #include "shell/BabyProfile.h"
 #include "shell/ui/widgets/MessageBoxes.h"
@@ -51,7 +52,7 @@ NicknamePage::NicknamePage(QWidget *parent)
     m_generate->setObjectName(QStringLiteral("generateButton"));
     m_input = new QLineEdit(this);
     m_input->setObjectName(QStringLiteral("nicknameInput"));
-    m_input->setMaxLength(2);
+    shell::limitCharacters(m_input, 2);
     m_input->setFixedWidth(90);
     m_test = new QPushButton(QStringLiteral("小名测算"), this);
     m_test->setObjectName(QStringLiteral("testButton"));

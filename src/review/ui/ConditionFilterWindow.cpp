@@ -1,4 +1,5 @@
 #include "review/ui/ConditionFilterWindow.h"
+#include "shell/ui/widgets/CharacterLimit.h"
 
 #include "generation/CandidateListModel.h"
 #include "generation/ui/CandidateListView.h"
@@ -200,7 +201,7 @@ QWidget *ConditionFilterWindow::buildCharactersTab()
     auto *grid = new QGridLayout;
     int r = 0;
     for (auto [check, edit] : {std::pair{m_firstChar, m_firstCharEdit}, std::pair{m_secondChar, m_secondCharEdit}}) {
-        edit->setMaxLength(1);
+        shell::limitCharacters(edit, 1);
         edit->setFixedWidth(48);
         grid->addWidget(check, r, 0);
         grid->addWidget(edit, r, 1);

@@ -40,6 +40,7 @@ HomePage::HomePage(QWidget *parent)
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setMinimumSize(128, 44);
         b->setStyleSheet(QStringLiteral("QToolButton { font-size: 15px; font-weight: bold; }"));
+        b->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, pressed with Space
         buttons->addWidget(b);
         m_buttons.push_back(b);
     }

@@ -35,6 +35,8 @@
 #include "tools/ui/FunToolsWindow.h"
 
 #include <QApplication>
+#include <QKeySequence>
+#include <QShortcut>
 
 #include <algorithm>
 #include <QCloseEvent>
@@ -153,10 +155,15 @@ void MainWindow::createToolbar()
         {"ToolButton3", "新华字典", "典", QColor(0x8e, 0x4a, 0x2c), [this] { showModal(QStringLiteral("TForm9")); }},
         {"ToolButton5", "趣味工具", "趣", QColor(0x6b, 0x55, 0xb8), [this] { showModal(QStringLiteral("TForm13")); }},
     };
+    int number = 0;
     for (const Tool &t : tools) {
         auto *b = new QToolButton(bar);
         b->setObjectName(QString::fromLatin1(t.name));
         b->setText(QString::fromUtf8(t.caption));
+        // Ctrl+1 … Ctrl+7: every page and window without the mouse.
+        const QKeySequence key(Qt::CTRL | Qt::Key(Qt::Key_1 + number++));
+        connect(new QShortcut(key, this), &QShortcut::activated, b, &QToolButton::click);
+        b->setToolTip(QStringLiteral("%1（%2）").arg(b->text(), key.toString(QKeySequence::NativeText)));
         b->setIcon(tileIcon(QString::fromUtf8(t.sign), t.colour));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setFixedSize(67, 47);
@@ -173,6 +180,8 @@ void MainWindow::createToolbar()
     about->setIcon(tileIcon(QStringLiteral("i"), QColor(0x6e, 0x7b, 0x8b)));
     about->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     about->setFixedSize(67, 47);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, about, &QToolButton::click);
+    about->setToolTip(QStringLiteral("关于（F1）"));
     bar->addWidget(about);
     connect(about, &QToolButton::clicked, this, [this] { showModal(QStringLiteral("aboutWindow")); });
 }

@@ -1,4 +1,5 @@
 #include "shell/ui/SettingsWindow.h"
+#include "shell/ui/widgets/CharacterLimit.h"
 
 #include "calendar/LunarCalendar.h"
 #include "shell/BabyProfile.h"
@@ -49,7 +50,7 @@ SettingsWindow::SettingsWindow(QWidget *parent)
     surnameRow->addWidget(label(QStringLiteral("输入宝宝姓氏"), this));
     m_surname = new QLineEdit(this);
     m_surname->setObjectName(QStringLiteral("editxs"));
-    m_surname->setMaxLength(2);
+    limitCharacters(m_surname, 2);
     m_surname->setFixedWidth(80);
     surnameRow->addWidget(m_surname);
     surnameRow->addWidget(label(QStringLiteral("(单姓或复姓)"), this));
@@ -117,7 +118,7 @@ SettingsWindow::SettingsWindow(QWidget *parent)
     m_position->setEnabled(false);
     m_fixedChar = new QLineEdit(this);
     m_fixedChar->setObjectName(QStringLiteral("Editzd"));
-    m_fixedChar->setMaxLength(1);
+    limitCharacters(m_fixedChar, 1);
     m_fixedChar->setFixedWidth(50);
     m_fixedChar->setEnabled(false);
     fixedRow->addWidget(m_fixedEnabled);
