@@ -5,9 +5,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QScreen>
 #include <QSocketNotifier>
 
@@ -73,11 +70,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(qiming::data::programVersion());
     QApplication::setWindowIcon(qiming::shell::applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("qiming"));
-    // Qt's own dialogs (print, files, buttons) in Chinese, from Debian's Qt translations.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    qiming::shell::installQtTranslations();
     // Left to fontconfig, Han characters may come out in Japanese glyph forms.
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),

@@ -43,6 +43,7 @@ CandidateListView::CandidateListView(CandidateListModel *model, const Options &o
     });
     connect(model, &QAbstractItemModel::modelReset, this,
             [this] { fitColumnsToRows(0, std::min(m_model->rowCount() - 1, kMeasuredRows - 1)); });
+    fitColumnsToRows(0, std::min(m_model->rowCount() - 1, kMeasuredRows - 1));
 
     m_actions = new ListActions(this, {options.menuName, options.spacedCopyMessage},
                                 {[this] { return currentName(); },

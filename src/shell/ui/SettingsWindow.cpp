@@ -86,13 +86,16 @@ SettingsWindow::SettingsWindow(QWidget *parent)
     m_calendarButton->setObjectName(QStringLiteral("calendarButton"));
     m_calendarButton->setText(QStringLiteral("日历…"));
     m_calendarButton->setToolTip(QStringLiteral("在月历上选择出生日期"));
-    dateGrid->addWidget(m_calendarButton, 0, 5);
-    dateGrid->setColumnStretch(6, 1);
     layout->addLayout(dateGrid);
+    // Under the lists: the chosen moment in the lunar calendar, and the month calendar.
     m_lunarLine = new QLabel(this);
     m_lunarLine->setObjectName(QStringLiteral("lunarLine"));
     m_lunarLine->setStyleSheet(QStringLiteral("QLabel { color: #8a5a00; }"));
-    layout->addWidget(m_lunarLine);
+    auto *lunarRow = new QHBoxLayout;
+    lunarRow->addWidget(m_lunarLine);
+    lunarRow->addStretch();
+    lunarRow->addWidget(m_calendarButton);
+    layout->addLayout(lunarRow);
     connect(m_calendarButton, &QToolButton::clicked, this, &SettingsWindow::chooseDateOnCalendar);
 
     // Given-name length

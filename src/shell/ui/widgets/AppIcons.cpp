@@ -1,6 +1,10 @@
 #include "shell/ui/widgets/AppIcons.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -63,6 +67,17 @@ QIcon tileIcon(const QString &sign, const QColor &colour)
     for (int size : {24, 48, 96})
         icon.addPixmap(drawTile(sign, colour, size));
     return icon;
+}
+
+bool installQtTranslations()
+{
+    static QTranslator translator;
+    if (!translator.isEmpty())
+        return true;
+    if (!translator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
 }
 
 } // namespace qiming::shell

@@ -13,5 +13,8 @@ QIcon tileIcon(const QString &sign, const QColor &colour);
 // The program's own icon (the windows' and the desktop entry's): 名 on a deep red tile.
 QIcon applicationIcon();
 QPixmap applicationIconPixmap(int size);
+// Qt's own dialogs (print, files, colours, message buttons) in Chinese, from the system's Qt
+// translations; false when they are not installed.
+bool installQtTranslations();
 
 } // namespace qiming::shell

@@ -1,0 +1,161 @@
+// Every new window and page drawn once, so a failure to lay out or render shows here.
+// QIMING_SCREENSHOTS=DIR saves the pictures there, for looking at; QIMING_SCREENSHOT_DATABASE=FILE
+// shows them over a copy of a built data.dll (real texts) instead of the fixtures. Run with
+// QT_SCALE_FACTOR=2 to see them at 200 %.
+#include "ShellFixture.h"
+
+#include "birthchart/ui/BirthChartPage.h"
+#include "birthchart/ui/BirthChartPanel.h"
+#include "birthchart/ui/ManualNamingWindow.h"
+#include "generation/CandidateListModel.h"
+#include "generation/ui/CandidateListView.h"
+#include "numerology/SharedNumerology.h"
+#include "numerology/ui/AnalysisWindow.h"
+#include "numerology/ui/NameScoringPage.h"
+#include "shell/ui/SettingsWindow.h"
+#include "shell/ui/widgets/AppIcons.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QToolButton>
+
+using namespace qiming;
+using namespace qiming::test;
+
+class ScreenshotTour : public ShellFixture {
+protected:
+    ScreenshotTour() { moreTables << birthChartFixtureDir(); }
+
+    void SetUp() override
+    {
+        ShellFixture::SetUp();
+        const QString real = qEnvironmentVariable("QIMING_SCREENSHOT_DATABASE");
+        if (real.isEmpty())
+            return;
+        const QString copy = dir.file(data::kDatabaseFileName);
+        ASSERT_TRUE(QFile::remove(copy));
+        ASSERT_TRUE(QFile::copy(real, copy));
+        QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    void shoot(QWidget *w, const QString &name)
+    {
+        QApplication::processEvents();
+        const QPixmap shot = w->grab();
+        EXPECT_FALSE(shot.isNull()) << name.toStdString();
+        const QString out = qEnvironmentVariable("QIMING_SCREENSHOTS");
+        if (!out.isEmpty())
+            EXPECT_TRUE(shot.save(QDir(out).filePath(name + QStringLiteral(".png")))) << name.toStdString();
+    }
+    static void choose(birthchart::BirthChartPanel *panel, int y, int m, int d, int h, int min)
+    {
+        panel->manualChoice()->setChecked(true);
+        const int values[5] = {y, m, d, h, min};
+        for (int i = 0; i < 5; ++i)
+            panel->manualList(i)->setCurrentText(QString::number(values[i]));
+    }
+};
+
+TEST_F(ScreenshotTour, NewPagesAndWindows)
+{
+    shell::installQtTranslations();
+    start();
+    shoot(window.get(), QStringLiteral("main-window"));
+
+    // The chart page for a birth ten minutes before 立春.
+    window->showPage(QStringLiteral("TabSheet13"));
+    auto *chart = static_cast<birthchart::BirthChartPage *>(window->page(QStringLiteral("TabSheet13")));
+    choose(chart->panel(), 2024, 2, 4, 16, 17);
+    ASSERT_TRUE(chart->panel()->compute());
+    shoot(window.get(), QStringLiteral("chart-near-lichun"));
+
+    // The readings of 2024-02-10.
+    choose(chart->panel(), 2024, 2, 10, 12, 0);
+    ASSERT_TRUE(chart->panel()->compute());
+    QWidget *reading = window->window(QStringLiteral("TForm14"));
+    chart->showZodiacReading();
+    shoot(reading, QStringLiteral("reading-zodiac"));
+    chart->showStarSignReading();
+    shoot(reading, QStringLiteral("reading-star"));
+    chart->showHistoryToday();
+    shoot(reading, QStringLiteral("reading-history"));
+    {
+        ModalAnswerer answerer;
+        answerer.onWindow([&](QWidget *w) { shoot(w, QStringLiteral("reading-birthday")); });
+        chart->showBirthdayReading();
+    }
+    reading->hide();
+
+    // 人工取名 after both buttons.
+    auto *naming = static_cast<birthchart::ManualNamingWindow *>(window->window(QStringLiteral("TForm16")));
+    naming->show();
+    choose(naming->panel(), 2024, 2, 10, 12, 0);
+    ASSERT_TRUE(naming->panel()->compute());
+    naming->computeFavourableElement();
+    shoot(naming, QStringLiteral("manual-naming"));
+    naming->hide();
+
+    // A report with 八字与名字, scrolled to its end.
+    window->showPage(QStringLiteral("TabSheet12"));
+    auto *scoring = static_cast<numerology::NameScoringPage *>(window->page(QStringLiteral("TabSheet12")));
+    scoring->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(QStringLiteral("王"));
+    scoring->findChild<QLineEdit *>(QStringLiteral("Edit2"))->setText(QStringLiteral("小明"));
+    scoring->scoreEnteredName();
+    shoot(window.get(), QStringLiteral("scoring-page"));
+    auto *analysis = static_cast<numerology::AnalysisWindow *>(window->window(QStringLiteral("TForm2")));
+    ASSERT_TRUE(analysis->view());
+    analysis->view()->find(QStringLiteral("八字与名字"));
+    analysis->view()->ensureCursorVisible();
+    shoot(analysis, QStringLiteral("report-chart-block"));
+    analysis->hide();
+
+    // A list whose names have a compound surname.
+    if (auto scored = numerology::scoreTypedName(QStringLiteral("欧阳"), QStringLiteral("王"), QStringLiteral("nan"))) {
+        generation::CandidateListModel model;
+        model.writeCandidateHeader();
+        std::vector<numerology::ScoredName> names(6, *scored);
+        model.appendCandidates(std::move(names));
+        generation::CandidateListView view(&model, {QStringLiteral("StringGrid1"), QStringLiteral("menu"),
+                                                    {40, 60, 70, 60, 60, 60, 60, 40}});
+        view.resize(700, 220);
+        view.show();
+        EXPECT_GE(view.columnWidth(generation::Pinyin), view.fontMetrics().horizontalAdvance(scored->pinyin));
+        shoot(&view, QStringLiteral("list-compound-surname"));
+    }
+
+    // Settings with the lunar line and the calendar.
+    auto *settings = static_cast<shell::SettingsWindow *>(window->window(QStringLiteral("TForm7")));
+    settings->show();
+    shoot(settings, QStringLiteral("settings"));
+    {
+        ModalAnswerer answerer;
+        answerer.onWindow([&](QWidget *w) { shoot(w, QStringLiteral("settings-calendar")); });
+        settings->chooseDateOnCalendar();
+    }
+    settings->hide();
+
+    // 关于, and Qt's own dialogs.
+    {
+        ModalAnswerer answerer;
+        answerer.onWindow([&](QWidget *w) { shoot(w, QStringLiteral("about")); });
+        window->findChild<QToolButton *>(QStringLiteral("aboutButton"))->click();
+    }
+    QFileDialog files(window.get(), QStringLiteral("导出名字"), QDir::homePath());
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.setAcceptMode(QFileDialog::AcceptSave);
+    files.show();
+    shoot(&files, QStringLiteral("file-dialog"));
+    files.hide();
+    QPrinter printer;
+    QPrintDialog print(&printer, window.get());
+    print.show();
+    shoot(&print, QStringLiteral("print-dialog"));
+    print.hide();
+}
