@@ -5,10 +5,12 @@
 #include "birthchart/ui/BirthChartPage.h"
 #include "birthchart/ui/BirthChartPanel.h"
 #include "birthchart/ui/ManualNamingWindow.h"
+#include "birthchart/ui/ReadingWindow.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameScoringPage.h"
 #include "shell/ui/SettingsWindow.h"
 
+#include <QPlainTextEdit>
 #include <QTextBrowser>
 
 #include <QComboBox>
@@ -169,4 +171,50 @@ TEST_F(BirthChartPageTest, ScoringPageAndReportMeasureTheNameAgainstTheProfilesC
     const QString report = analysis->view()->toPlainText();
     EXPECT_TRUE(report.contains(QStringLiteral("八字与名字"))) << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("名字的用字没有带来八字所缺或所喜的木、水")));
+}
+
+TEST_F(BirthChartPageTest, SurnameOriginOpensTheReadingWindowOrSaysWhyNot)
+{
+    start();
+    window->showPage(QStringLiteral("TabSheet12"));
+    auto *scoring = static_cast<numerology::NameScoringPage *>(window->page(QStringLiteral("TabSheet12")));
+    auto *reading = static_cast<birthchart::ReadingWindow *>(window->window(QStringLiteral("TForm14")));
+    auto *surname = child<QLineEdit>(scoring, "Edit1");
+    const struct {
+        const char *typed;
+        const char *message; // empty: the origin is shown
+    } cases[] = {{"", "您的输入有误！"}, {"A", "您的输入有误！"}, {"王", "对不起，暂时没有您要查找的姓氏信息，麻烦告诉我们哦~"},
+                 {"欧阳", ""}};
+    for (const auto &c : cases) {
+        surname->setText(QString::fromUtf8(c.typed));
+        ModalAnswerer answerer;
+        scoring->surnameOriginButton()->click();
+        if (*c.message) {
+            EXPECT_EQ(answerer.texts(), QStringList{QString::fromUtf8(c.message)}) << c.typed;
+            EXPECT_EQ(answerer.captions(), QStringList{QStringLiteral("提示")}) << c.typed;
+            EXPECT_FALSE(reading->isVisible()) << c.typed;
+        } else {
+            EXPECT_TRUE(answerer.texts().isEmpty());
+            EXPECT_TRUE(reading->isVisible());
+            EXPECT_EQ(reading->windowTitle().toStdString(), "百家姓 --欧阳");
+            EXPECT_TRUE(reading->view()->toPlainText().contains(QStringLiteral("出自姒姓")));
+        }
+    }
+    // The birthday reading puts its text box in front; hiding the window hides it again.
+    auto *chart = static_cast<birthchart::BirthChartPage *>(window->page(QStringLiteral("TabSheet13")));
+    window->showPage(QStringLiteral("TabSheet13"));
+    choose(chart->panel(), 2024, 2, 10, 12, 0);
+    ASSERT_TRUE(chart->panel()->compute());
+    {
+        ModalAnswerer answerer;
+        answerer.onWindow([&](QWidget *) {
+            EXPECT_TRUE(reading->textBox()->isVisible());
+            EXPECT_EQ(reading->textBox()->toPlainText().toStdString(), "2月10日出生的孩子");
+        });
+        chart->showBirthdayReading();
+    }
+    EXPECT_FALSE(reading->textBox()->isVisible());
+    chart->showZodiacReading();
+    EXPECT_FALSE(reading->textBox()->isVisible());
+    EXPECT_EQ(reading->windowTitle().toStdString(), "生肖分析 --龙");
 }

@@ -1,6 +1,7 @@
 #include "numerology/ui/NameScoringPage.h"
 
 #include "data/SharedDatabase.h"
+#include "numerology/Lookups.h"
 #include "numerology/NameReport.h"
 #include "numerology/PoemSource.h"
 #include "numerology/SharedNumerology.h"
@@ -110,6 +111,7 @@ NameScoringPage::NameScoringPage(NameMeaningWindow *meaningWindow, QWidget *pare
         m_genderCode = text == u"男" ? QStringLiteral("nan") : QStringLiteral("nv");
     });
     connect(m_score, &QPushButton::clicked, this, &NameScoringPage::scoreEnteredName);
+    connect(m_origin, &QPushButton::clicked, this, &NameScoringPage::showSurnameOrigin);
     // Enter in either box scores, as the button does.
     connect(m_surname, &QLineEdit::returnPressed, this, &NameScoringPage::scoreEnteredName);
     connect(m_given, &QLineEdit::returnPressed, this, &NameScoringPage::scoreEnteredName);
@@ -128,6 +130,25 @@ void NameScoringPage::scoreEnteredName()
         const std::optional<ChartVerdict> verdict = chartVerdictFor(data::sharedDatabase(), *scored);
         m_chartLine->setText(verdict ? QStringLiteral("八字与名字：") + verdict->line : QString());
         showNameReport(*scored);
+    });
+}
+
+void NameScoringPage::showSurnameOrigin()
+{
+    shell::runGuarded(this, [this] {
+        const QString surname = m_surname->text();
+        if (surname.isEmpty() || !isAllInDictionary(surname)) {
+            shell::showMessage(this, QStringLiteral("提示"), QStringLiteral("您的输入有误！"));
+            return;
+        }
+        const QString intro = surnameOrigin(data::sharedDatabase(), surname);
+        if (intro.isEmpty()) {
+            shell::showMessage(this, QStringLiteral("提示"),
+                               QStringLiteral("对不起，暂时没有您要查找的姓氏信息，麻烦告诉我们哦~"));
+            return;
+        }
+        if (originDisplay())
+            originDisplay()(QStringLiteral("百家姓 --") + surname, intro);
     });
 }
 

@@ -20,6 +20,8 @@ public:
 
     void scoreEnteredName();
     void lookupNameMeaning();
+    // "姓氏起源": the surname's origin in the reading window, or why not.
+    void showSurnameOrigin();
     // The verses the given name's characters stand together in.
     void showPoemSources(const QString &given);
 

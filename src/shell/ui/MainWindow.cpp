@@ -2,7 +2,9 @@
 
 #include "birthchart/ui/BirthChartPage.h"
 #include "birthchart/ui/ManualNamingWindow.h"
+#include "birthchart/ui/ReadingWindow.h"
 #include "birthchart/NameAgainstChart.h"
+#include "numerology/Lookups.h"
 #include "numerology/NameReport.h"
 
 #include "data/SharedDatabase.h"
@@ -20,6 +22,7 @@
 #include "othernames/ui/EnglishNamePage.h"
 #include "othernames/ui/NicknamePage.h"
 #include "review/ui/ConditionFilterWindow.h"
+#include "review/ui/DictionaryWindow.h"
 #include "review/ui/FavouritesWindow.h"
 #include "review/ui/SuperAuspiciousWindow.h"
 #include "shell/BabyProfile.h"
@@ -81,6 +84,7 @@ MainWindow::~MainWindow()
 {
     numerology::setAnalysisWindow(nullptr);
     numerology::setChartVerdictSource({});
+    numerology::setOriginDisplay({});
     for (const QString &name :
          {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6"), QStringLiteral("TForm16")})
         registerWindowOpener(name, {});
@@ -105,14 +109,16 @@ void MainWindow::createWindows()
     m_windows.insert(settings->objectName(), settings);
     auto *favourites = new review::FavouritesWindow(this);
     m_windows.insert(favourites->objectName(), favourites);
-    placeholder("TForm9", "新华字典", {640, 520});
+    auto *dictionary = new review::DictionaryWindow(this);
+    m_windows.insert(dictionary->objectName(), dictionary);
     auto *meaning = new numerology::NameMeaningWindow(this);
     m_windows.insert(meaning->objectName(), meaning);
     auto *manualNaming = new birthchart::ManualNamingWindow(this);
     m_windows.insert(manualNaming->objectName(), manualNaming);
     auto *funTools = new tools::FunToolsWindow(this);
     m_windows.insert(funTools->objectName(), funTools);
-    placeholder("TForm14", "星座分析", {640, 520});
+    auto *reading = new birthchart::ReadingWindow(this);
+    m_windows.insert(reading->objectName(), reading);
     auto *analysis = new numerology::AnalysisWindow(this);
     m_windows.insert(analysis->objectName(), analysis);
     numerology::setAnalysisWindow(analysis);
@@ -223,22 +229,16 @@ void MainWindow::createPages()
     setPageAction(QStringLiteral("TabSheet10"), [nicknames] { nicknames->writeHeader(); });
     auto *meaning = static_cast<numerology::NameMeaningWindow *>(window(QStringLiteral("TForm15")));
     addPage(QStringLiteral("TabSheet12"), QStringLiteral("名字评分"), new numerology::NameScoringPage(meaning, m_pages));
+    auto *readingWindow = static_cast<birthchart::ReadingWindow *>(window(QStringLiteral("TForm14")));
     birthchart::ReadingDisplay readings;
-    readings.showHtml = [this](const QString &title, const QString &html) {
-        QWidget *w = window(QStringLiteral("TForm14"));
-        w->setWindowTitle(title);
-        showHtmlPage(w, html);
-        w->show();
-        w->raise();
+    readings.showHtml = [readingWindow](const QString &title, const QString &html) {
+        readingWindow->showHtml(title, html);
     };
-    readings.showTextModal = [this](const QString &title, const QString &text) {
-        QWidget *w = window(QStringLiteral("TForm14"));
-        w->hide();
-        w->setWindowTitle(title);
-        showHtmlPage(w, text.toHtmlEscaped());
-        if (auto *dialog = qobject_cast<QDialog *>(w))
-            dialog->exec();
+    readings.showTextModal = [readingWindow](const QString &title, const QString &text) {
+        readingWindow->showTextModal(title, text);
     };
+    numerology::setOriginDisplay(
+        [readingWindow](const QString &title, const QString &html) { readingWindow->showHtml(title, html); });
     auto *chartPage = new birthchart::BirthChartPage(readings, m_pages);
     addPage(QStringLiteral("TabSheet13"), QStringLiteral("生辰八字"), chartPage);
     m_pages->setCurrentWidget(page(QStringLiteral("TabSheet11")));

@@ -1,0 +1,123 @@
+#include "numerology/Lookups.h"
+
+#include "data/Database.h"
+#include "numerology/Pinyin.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+namespace qiming::numerology {
+
+QString lookupCharacter(data::Database &db, const QString &ch)
+{
+    QString text;
+    bool first = true;
+    db.forEachRow(QStringLiteral("select * from 字典 where zi =?"), {ch}, [&](sqlite3_stmt *st) {
+        if (!first)
+            return;
+        first = false;
+        int jijie = -1, xiangjie = -1;
+        for (int c = 0; c < sqlite3_column_count(st); ++c) {
+            const QString name = QString::fromUtf8(sqlite3_column_name(st, c));
+            if (name.compare(QLatin1String("jijie"), Qt::CaseInsensitive) == 0)
+                jijie = c;
+            else if (name.compare(QLatin1String("xiangjie"), Qt::CaseInsensitive) == 0)
+                xiangjie = c;
+        }
+        if (jijie >= 0)
+            text += data::Database::readText(st, jijie);
+        if (xiangjie >= 0)
+            text += data::Database::readText(st, xiangjie);
+    });
+    return text;
+}
+
+QString surnameOrigin(data::Database &db, const QString &surname)
+{
+    const QVariant v = db.scalar(QStringLiteral("select intro from 百家姓 where xing = ?"), {surname});
+    return v.isNull() ? QString() : v.toString();
+}
+
+QString charactersReadAs(data::Database &db, const QString &typed)
+{
+    const QString text = typed.trimmed().toLower();
+    // Letters alone (ü typed as ü or v) mean any tone; a digit or a tone mark names one.
+    const QString letters = QString(text).replace(QChar(0xFC), QLatin1Char('v'));
+    static const QRegularExpression plain(QStringLiteral("^[a-z]+$"));
+    const bool anyTone = plain.match(letters).hasMatch();
+    Syllable wanted = anyTone ? parseNumberedSyllable(letters + QStringLiteral("1")) : parseNumberedSyllable(letters);
+    if (!wanted.isValid())
+        wanted = parseMarkedSyllable(text);
+    if (!wanted.isValid())
+        return {};
+    const quint64 code = syllableCode(wanted);
+    QStringList byLevel[2];
+    db.forEachRow(QStringLiteral("select zi, 级别, 读音 from 用字 where 级别 in ('1', '2') order by rowid"), {},
+                  [&](sqlite3_stmt *st) {
+                      const QString zi = data::Database::readText(st, 0);
+                      const int level = data::Database::readText(st, 1).toInt();
+                      for (const QString &reading : data::Database::readText(st, 2).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                          const quint64 c = markedSyllableCode(reading);
+                          if (c != 0 && (anyTone ? tonelessCode(c) == tonelessCode(code) : c == code)) {
+                              byLevel[level - 1] << zi;
+                              break;
+                          }
+                      }
+                  });
+    if (byLevel[0].isEmpty() && byLevel[1].isEmpty())
+        return {};
+    QString html = QStringLiteral("<h3>读作 %1 的字</h3>").arg((anyTone ? wanted.letters : markedText(wanted)).toHtmlEscaped());
+    const char *titles[2] = {"一级字（常用字）", "二级字"};
+    for (int l = 0; l < 2; ++l) {
+        if (byLevel[l].isEmpty())
+            continue;
+        html += QStringLiteral("<p><b>%1</b>　共 %2 字</p><p style=\"font-size:22px;\">").arg(QString::fromUtf8(titles[l])).arg(byLevel[l].size());
+        for (const QString &zi : byLevel[l])
+            html += QStringLiteral("<a href=\"zi:%1\">%1</a>　").arg(zi);
+        html += QStringLiteral("</p>");
+    }
+    return html;
+}
+
+QString linkCharacters(const QString &html, const QString &own)
+{
+    QString out;
+    out.reserve(html.size() * 2);
+    bool inTag = false;
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar c = html.at(i);
+        if (c == QLatin1Char('<'))
+            inTag = true;
+        if (!inTag && c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF && QString(c) != own)
+            out += QStringLiteral("<a href=\"zi:%1\">%1</a>").arg(c);
+        else
+            out += c;
+        if (c == QLatin1Char('>'))
+            inTag = false;
+    }
+    return out;
+}
+
+namespace {
+
+OriginDisplay &display()
+{
+    static OriginDisplay d;
+    return d;
+}
+
+} // namespace
+
+void setOriginDisplay(OriginDisplay d)
+{
+    display() = std::move(d);
+}
+
+const OriginDisplay &originDisplay()
+{
+    return display();
+}
+
+} // namespace qiming::numerology

@@ -1,0 +1,33 @@
+// The two reference lookups that help judge a name: a character's dictionary entry and a
+// surname's origin, both HTML kept in the database.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace qiming::data {
+class Database;
+}
+
+namespace qiming::numerology {
+
+// jijie then xiangjie of the character's first row, joined; empty when it has none.
+QString lookupCharacter(data::Database &db, const QString &ch);
+// intro of the surname's first row in 百家姓; empty when it has none.
+QString surnameOrigin(data::Database &db, const QString &surname);
+
+// A pinyin syllable typed in the dictionary's search field ("xuan", "xuan1", "xuān", "lv"):
+// the characters of 通用规范 levels 1 and 2 read that way, as an HTML page grouped by level,
+// each a link "zi:字". Empty when the text is not a syllable or nothing reads so.
+QString charactersReadAs(data::Database &db, const QString &typed);
+// A dictionary page with its Han characters made links "zi:字" (a word, a traditional form),
+// all but the entry's own character.
+QString linkCharacters(const QString &html, const QString &own);
+
+// Where the scoring page shows an origin (the reading window), set by the program.
+using OriginDisplay = std::function<void(const QString &title, const QString &html)>;
+void setOriginDisplay(OriginDisplay display);
+const OriginDisplay &originDisplay();
+
+} // namespace qiming::numerology

@@ -1,0 +1,66 @@
+// "新华字典" over the real tables: an entry, a pinyin syllable's characters, links between them.
+#include "ShellFixture.h"
+
+#include "data/DatabaseBuilder.h"
+#include "review/ui/DictionaryWindow.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+
+using namespace qiming;
+using namespace qiming::test;
+
+class DictionaryTest : public ShellFixture {
+protected:
+    DictionaryTest()
+    {
+        tables = data::defaultSourceDirs().at(0);
+        moreTables = {data::defaultSourceDirs().at(1)};
+    }
+    review::DictionaryWindow *dictionary()
+    {
+        return static_cast<review::DictionaryWindow *>(window->window(QStringLiteral("TForm9")));
+    }
+    QString search(const QString &text)
+    {
+        dictionary()->searchField()->setText(text);
+        dictionary()->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+        return dictionary()->view() ? dictionary()->view()->toPlainText() : QString();
+    }
+};
+
+TEST_F(DictionaryTest, EntriesSyllablesAndLinks)
+{
+    start();
+    EXPECT_TRUE(dictionary()->findChild<QPushButton *>(QStringLiteral("Button1"))->isDefault());
+    EXPECT_TRUE(search(QString()).isEmpty());
+
+    const QString xuan = search(QStringLiteral("萱"));
+    EXPECT_TRUE(xuan.contains(QStringLiteral("xuān"))) << xuan.toStdString();
+    EXPECT_TRUE(xuan.contains(QStringLiteral("萱草")));
+    // A second search replaces the first page entirely.
+    const QString zi = search(QStringLiteral("梓"));
+    EXPECT_TRUE(zi.contains(QStringLiteral("zǐ")));
+    EXPECT_FALSE(zi.contains(QStringLiteral("萱草")));
+
+    // A syllable lists the characters read so, by level; with a tone only that tone.
+    const QString any = search(QStringLiteral("xuan"));
+    for (const char *c : {"萱", "宣", "玄", "选", "一级字", "二级字"})
+        EXPECT_TRUE(any.contains(QString::fromUtf8(c))) << c;
+    const QString first = search(QStringLiteral("xuan1"));
+    EXPECT_TRUE(first.contains(QStringLiteral("宣")));
+    EXPECT_FALSE(first.contains(QStringLiteral("玄")));
+    EXPECT_TRUE(search(QStringLiteral("lv")).contains(QStringLiteral("绿")));
+
+    // A link opens that entry.
+    emit dictionary()->view()->anchorClicked(QUrl(QStringLiteral("zi:萱")));
+    EXPECT_EQ(dictionary()->searchField()->text().toStdString(), "萱");
+    EXPECT_TRUE(dictionary()->view()->toPlainText().contains(QStringLiteral("萱草")));
+    EXPECT_TRUE(dictionary()->view()->toHtml().contains(QStringLiteral("zi:")));
+
+    // Nothing found is an empty page or a plain sentence, never an error.
+    EXPECT_TRUE(search(QStringLiteral("'")).isEmpty());
+    EXPECT_TRUE(search(QStringLiteral("qqq")).contains(QStringLiteral("没有找到")));
+}
