@@ -1,6 +1,7 @@
-// The birth readings the project writes (zodiac animals and star signs), checked in a database
-// built from every source: every key the page can ask for has one row with a page of its own,
-// and no two entries share a sentence.
+// The birth readings the project writes (zodiac animals, star signs, birthdays, history on the
+// day), checked in a database built from every source: every key the page can ask for has one
+// row, no text is empty, history days list at least five dated events, and no two entries share
+// a sentence.
 #include "TestSupport.h"
 
 #include "data/RowSet.h"
@@ -24,6 +25,15 @@ const QStringList kSigns{QStringLiteral("白羊座"), QStringLiteral("金牛座"
                          QStringLiteral("摩羯座"), QStringLiteral("水瓶座"), QStringLiteral("双鱼座")};
 
 class ReadingTables : public test::BuiltDatabaseSuite {};
+
+// Every day of a leap year, as month and day.
+std::vector<std::pair<int, int>> everyDay()
+{
+    std::vector<std::pair<int, int>> days;
+    for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1))
+        days.emplace_back(d.month(), d.day());
+    return days;
+}
 
 // The words of an entry: tags and the closing note every entry shares left out.
 QString wordsOf(QString html, const QStringList &fixed)
@@ -85,5 +95,37 @@ TEST_F(ReadingTables, ZodiacAndStarSignReadingsCoverEveryKeyWithAPage)
             texts << wordsOf(html, t.fixed);
         }
         expectNoSharedRuns(t.keys, texts, 16);
+    }
+}
+
+TEST_F(ReadingTables, EveryDayHasItsOwnBirthdayText)
+{
+    EXPECT_EQ(rows(QStringLiteral("select * from 生日分析")).rowCount(), 366);
+    QStringList keys, texts;
+    for (const auto &[month, day] : everyDay()) {
+        const QString key = QString::number(month * 100 + day);
+        const data::RowSet rs = rows(QStringLiteral("select content from 生日分析 where day = ?"), {key});
+        ASSERT_EQ(rs.rowCount(), 1) << key.toStdString();
+        const QString text = rs.value(0, 0);
+        EXPECT_GE(text.size(), 60) << key.toStdString(); // a text of its own, not a stub
+        EXPECT_FALSE(text.contains(QLatin1Char('<'))) << key.toStdString(); // plain text
+        keys << key;
+        texts << text;
+    }
+    expectNoSharedRuns(keys, texts, 16);
+}
+
+TEST_F(ReadingTables, EveryDayOfHistoryListsAtLeastFiveDatedEvents)
+{
+    static const QRegularExpression dated(QStringLiteral("<li><b>(公元前)?\\d{1,4}年</b>"));
+    EXPECT_EQ(rows(QStringLiteral("select * from 历史上的今天")).rowCount(), 366);
+    for (const auto &[month, day] : everyDay()) {
+        const data::RowSet rs = rows(QStringLiteral("select h_con from 历史上的今天 where h_month = ?and h_day=?"),
+                                     {QString::number(month), QString::number(day)});
+        const std::string at = std::to_string(month) + "-" + std::to_string(day);
+        ASSERT_EQ(rs.rowCount(), 1) << at;
+        const QString html = rs.value(0, 0);
+        EXPECT_GE(html.count(dated), 5) << at;
+        EXPECT_EQ(html.count(QStringLiteral("<li>")), html.count(dated)) << at;
     }
 }
