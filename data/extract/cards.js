@@ -1,7 +1,7 @@
 // The two HTML fragments of a dictionary row, for QTextBrowser's HTML subset: tables
 // with width/bgcolor attributes, sizes in px, no CSS percentages or em.
 //   jijie: a card with the character, its readings and its numerology facts;
-//   xiangjie: the English senses per reading and common words with the character.
+//   xiangjie: the English senses per reading (names and pointers last) and common words.
 'use strict';
 
 const COLOURS = {
@@ -52,10 +52,43 @@ function jijieHtml(c) {
     + '</table></td></tr></table>';
 }
 
-// senses: [{ reading, glosses: [text…] }]; words: [{ word, reading, gloss }]
+// Senses a parent should not meet first: a country, a dynasty, a surname, a place or person
+// name, or a pointer to another form ("variant of 睿"). They keep their place at the end.
+const NAME_LIKE = [
+  /\bsurname\b/i, /\bdynasty\b/i, /\b(kingdom|state|county|prefecture|province|district) (of|in)\b/i,
+  /^(Germany|German|United Kingdom|UK|Britain|British|England|English|France|French|Japan|Japanese|Russia|Russian|America|American|USA|US|India|Indian|Italy|Italian|Spain|Spanish|Holland|Dutch|Korea|Korean|Mongolia|Mongolian|Tibet|Tibetan|Taiwan|Singapore|Malaysia|Thailand|Vietnam|Burma|Myanmar|Australia|Canada|Mexico|Brazil|Egypt|Turkey|Israel|Greece|Poland|Sweden|Norway|Denmark|Finland|Austria|Switzerland|Belgium|Portugal|Ireland|Netherlands|Indonesia|Philippines|Cambodia|Laos|Nepal|Pakistan|Iran|Iraq|Arabia|Africa|Europe|Asia)\b/,
+  /\b(variant of|used in|see also|abbr\. for|abbr\. of|used for)\b/i, /\(Japanese surname\)|\(Korean surname\)/i,
+];
+// Words kept out of a name character's word list: illness, disaster, death, crime, slang.
+const WORD_BLACKLIST = [/\b(disease|illness|infect|tumou?r|cancer|syphilis|gonorrh|leprosy|plague|epidemic|disaster|catastroph|calamit|massacre|holocaust|genocide|corpse|funeral|suicide|murder|criminal|prostitut|brothel|porn|obscene|vulgar|slang|feces|faeces|heroin|opium)/i, /\b(yaws|varicose|die|died|dies|dying|death|dead|kill|killed|killing|crime|swear|curse|fart|urine|toilet|drugs?|war|wars)\b/i];
+
+function isNameLike(gloss) {
+  return NAME_LIKE.some((re) => re.test(gloss));
+}
+
+// The glosses in the order a parent should read them, without one that only points back to
+// the character itself ("old variant of 萱" on 萱).
+function orderGlosses(zi, glosses) {
+  const self = new RegExp(`\\b(variant|form) of ${zi}(?![\\u4e00-\\u9fff])`);
+  const kept = glosses.filter((g) => !self.test(g));
+  return [...kept.filter((g) => !isNameLike(g)), ...kept.filter(isNameLike)];
+}
+
+function wordAllowed(w) {
+  return !WORD_BLACKLIST.some((re) => re.test(w.gloss || ''));
+}
+
+// senses: [{ reading, glosses: [text…] }]; words: [{ word, reading, gloss }]. The English comes
+// last, under its own heading, and the readings whose senses are all names after the others.
 function xiangjieHtml(zi, senses, words, sourceNote) {
   const parts = [];
-  for (const s of senses) {
+  const ordered = senses.map((s) => ({ reading: s.reading, glosses: orderGlosses(zi, s.glosses) }))
+    .filter((s) => s.glosses.length > 0);
+  const primary = ordered.filter((s) => !s.glosses.every(isNameLike));
+  const rest = ordered.filter((s) => s.glosses.every(isNameLike));
+  if (ordered.length) parts.push(`<p style="font-size:16px;"><font color="${COLOURS.label}"><b>英文释义</b></font></p>`);
+  words = words.filter(wordAllowed);
+  for (const s of [...primary, ...rest]) {
     parts.push(`<p style="font-size:18px;"><b>${escapeHtml(zi)}</b> `
       + `<font color="${COLOURS.reading}"><b>${escapeHtml(s.reading)}</b></font></p>`
       + `<ol style="font-size:15px;">${s.glosses.map((g) => `<li>${escapeHtml(g)}</li>`).join('')}</ol>`);
@@ -72,4 +105,4 @@ function xiangjieHtml(zi, senses, words, sourceNote) {
   return parts.join('');
 }
 
-module.exports = { escapeHtml, tghLevel, jijieHtml, xiangjieHtml };
+module.exports = { escapeHtml, tghLevel, jijieHtml, xiangjieHtml, orderGlosses, wordAllowed };
