@@ -254,7 +254,7 @@ QString buildNameReport(data::Database &db, const ScoredName &input, const NameC
         page.replace(placeholder, value);
     const std::optional<ChartVerdict> verdict = chartVerdictFor(db, input);
     page.replace(QStringLiteral("baziduizhao"), verdict ? verdict->html : QString());
-    page.replace(QStringLiteral("zimingziyi"), meaningBlock(db, givenNameOf(input)));
+    page.replace(QStringLiteral("qumingyuyi"), meaningBlock(db, givenNameOf(input)));
     // Last: verses are never read as placeholders.
     page.replace(QStringLiteral("shicichuchu"), poemSourceBlock(db, input));
     return page;

@@ -223,7 +223,7 @@ TEST_P(Cards, ShowWhatTheCharacterIs)
 INSTANTIATE_TEST_SUITE_P(
     Cases, Cards,
     ::testing::Values(
-        CardCase{"明", "jijie", {">明<", "<b>míng</b>", "现行 8　康熙 <b>8</b>", ">火<", "一级字", "部首</font></td><td>日"}},
+        CardCase{"明", "jijie", {">明<", "<b>míng</b>", "简体 8　康熙 <b>8</b>", ">火<", "一级字", "部首</font></td><td>日"}},
         // Polyphonic: every reading, usual first; the traditional form is counted.
         CardCase{"乐", "jijie", {"<b>lè</b>　yuè", "康熙 <b>15</b>", ">樂<", "部首</font></td><td>丿"}},
         CardCase{"郎", "jijie", {"康熙 <b>14</b>"}},

@@ -14,16 +14,17 @@ using namespace qiming;
 
 namespace {
 
-class DictionaryContent : public test::BuiltDatabaseSuite {};
-
-QSet<QString> column(const QString &sql)
-{
-    QSet<QString> out;
-    const data::RowSet rs = test::BuiltDatabaseSuite::rows(sql);
-    for (int r = 0; r < rs.rowCount(); ++r)
-        out.insert(rs.value(r, 0));
-    return out;
-}
+class DictionaryContent : public test::BuiltDatabaseSuite {
+protected:
+    static QSet<QString> column(const QString &sql)
+    {
+        QSet<QString> out;
+        const data::RowSet rs = rows(sql);
+        for (int r = 0; r < rs.rowCount(); ++r)
+            out.insert(rs.value(r, 0));
+        return out;
+    }
+};
 
 // Pairs of texts sharing a run of n characters (within a line): one entry's sentence copied into
 // another. Every run is hashed once, so thousands of entries stay fast; the report stops at 20.
