@@ -26,6 +26,12 @@ function tghLevel(kTGH) {
   return n <= 3500 ? 1 : n <= 6500 ? 2 : 3;
 }
 
+// The dictionary window makes the characters inside these spans links to their entries (a
+// word, a traditional form); the running text stays plain.
+function linkable(html) {
+  return `<span class="links">${html}</span>`;
+}
+
 // Label cells: only the first row states the column width.
 function labelCell(text, first) {
   return `<td${first ? ' width="76"' : ''}><font color="${COLOURS.label}">${text}</font></td>`;
@@ -46,8 +52,8 @@ function jijieHtml(c) {
     ['部首', radical],
     ['笔画', `简体 ${c.simplifiedStrokes}　康熙 <b>${c.kangxiStrokes}</b>`],
     // A traditional character names its simplified form; any other its traditional one.
-    c.simplified ? ['简体', escapeHtml(c.simplified)]
-      : ['繁体', c.traditional === c.zi ? `${escapeHtml(c.zi)}（繁简同形）` : escapeHtml(c.traditional)],
+    c.simplified ? ['简体', linkable(escapeHtml(c.simplified))]
+      : ['繁体', c.traditional === c.zi ? `${escapeHtml(c.zi)}（繁简同形）` : linkable(escapeHtml(c.traditional))],
     ['五行', `<font color="${elementColour}"><b>${c.element}</b></font>${elementNote}`],
     ['规范字', c.level ? LEVEL_NAMES[c.level] : '不在《通用规范汉字表》内'],
   ];
@@ -98,7 +104,7 @@ function xiangjieHtml(zi, senses, words, sourceNote, meaning) {
   if (words.length) {
     parts.push(`<p style="font-size:16px;"><font color="${COLOURS.label}"><b>常用词</b></font></p>`
       + `<table cellspacing="0" cellpadding="3" style="font-size:15px;">`
-      + words.map((w, i) => `<tr><td${i ? '' : ' width="96"'}>${escapeHtml(w.word)}</td>`
+      + words.map((w, i) => `<tr><td${i ? '' : ' width="96"'}>${linkable(escapeHtml(w.word))}</td>`
         + `<td${i ? '' : ' width="150"'}><font color="${COLOURS.reading}">${escapeHtml(w.reading)}</font></td>`
         + `<td>${escapeHtml(w.gloss)}</td></tr>`).join('')
       + '</table>');
@@ -107,4 +113,4 @@ function xiangjieHtml(zi, senses, words, sourceNote, meaning) {
   return parts.join('');
 }
 
-module.exports = { escapeHtml, tghLevel, jijieHtml, xiangjieHtml, isBackSense, orderSenses, fitWord };
+module.exports = { escapeHtml, linkable, tghLevel, jijieHtml, xiangjieHtml, isBackSense, orderSenses, fitWord };

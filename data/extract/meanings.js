@@ -98,7 +98,10 @@ function meaningHtml(m) {
     for (const s of sources) parts.push(`<p style="font-size:15px;"><b>${escapeHtml(s.work)}</b>${s.work ? '：' : ''}${escapeHtml(s.text)}</p>`);
   }
   const words = splitList(m.词语, '、');
-  if (words.length) parts.push(heading('取名词语'), `<p style="font-size:16px;">${words.map(escapeHtml).join('　')}</p>`);
+  if (words.length) {
+    parts.push(heading('取名词语'),
+      `<p style="font-size:16px;">${words.map((w) => `<span class="links">${escapeHtml(w)}</span>`).join('　')}</p>`);
+  }
   return parts.join('');
 }
 

@@ -142,14 +142,24 @@ QString charactersReadAs(data::Database &db, const QString &typed)
 
 QString linkCharacters(const QString &html, const QString &own)
 {
+    // Entries mark what may link (words, a traditional form) with <span class="links">; the
+    // running Chinese text stays plain. A page without marks links every character.
+    static const QString open = QStringLiteral("<span class=\"links\">");
+    const bool marked = html.contains(open);
+    bool linking = !marked;
     QString out;
     out.reserve(html.size() * 2);
     bool inTag = false;
     for (qsizetype i = 0; i < html.size(); ++i) {
         const QChar c = html.at(i);
-        if (c == QLatin1Char('<'))
+        if (c == QLatin1Char('<')) {
             inTag = true;
-        if (!inTag && c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF && QString(c) != own)
+            if (marked && QStringView(html).mid(i).startsWith(open))
+                linking = true;
+            else if (marked && QStringView(html).mid(i).startsWith(QLatin1String("</span>")))
+                linking = false;
+        }
+        if (linking && !inTag && c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF && QString(c) != own)
             out += QStringLiteral("<a href=\"zi:%1\">%1</a>").arg(c);
         else
             out += c;

@@ -36,7 +36,8 @@ QString surnameOrigin(data::Database &db, const QString &surname);
 // each a link "zi:字". Empty when the text is not a syllable or nothing reads so.
 QString charactersReadAs(data::Database &db, const QString &typed);
 // A dictionary page with its Han characters made links "zi:字" (a word, a traditional form),
-// all but the entry's own character.
+// all but the entry's own character: those inside <span class="links">, or every one on a
+// page without such spans.
 QString linkCharacters(const QString &html, const QString &own);
 
 // Where the scoring page shows an origin (the reading window), set by the program.
