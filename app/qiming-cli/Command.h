@@ -63,6 +63,7 @@ int runScoreCommand(const QStringList &args);
 int runReportCommand(const QStringList &args);
 int runCheckCommand(const QStringList &args);
 int runCharCommand(const QStringList &args);
+int runSurnameCommand(const QStringList &args);
 int runChartCommand(const QStringList &args);
 int runLunarCommand(const QStringList &args);
 int runSourceCommand(const QStringList &args);

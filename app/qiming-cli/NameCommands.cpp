@@ -1,7 +1,8 @@
-// qiming-cli score | report | check | char: the numerology the program's pages use.
+// qiming-cli score | report | check | char | surname: the numerology the program's pages use.
 #include "Command.h"
 
 #include "data/SharedDatabase.h"
+#include "numerology/Lookups.h"
 #include "numerology/NameCheck.h"
 #include "numerology/NameReport.h"
 #include "numerology/SharedNumerology.h"
@@ -169,6 +170,36 @@ int runCharCommand(const QStringList &args)
               << "element\t" << info.element << '\n'
               << "simplifiedStrokes\t" << info.simplifiedStrokes << '\n'
               << "kangxiStrokes\t" << info.kangxiStrokes << '\n';
+        // The project's Chinese entry, where the character has one.
+        const numerology::CharacterMeaning m = numerology::characterMeaning(data::sharedDatabase(), ch);
+        if (m.found) {
+            out() << "字义\t" << m.senses << '\n'
+                  << "寓意\t" << m.meaning << '\n'
+                  << "出处\t" << m.source << '\n'
+                  << "词语\t" << m.words << '\n';
+        }
+        return int(Ok);
+    });
+}
+
+int runSurnameCommand(const QStringList &args)
+{
+    CommandLine cl;
+    if (auto code = parse(cl, args, false, QStringLiteral("姓氏起源 a surname's origin, as plain text"),
+                          {QStringLiteral("姓")}, 1))
+        return *code;
+    return guarded([&] {
+        const QString surname = cl.parser.positionalArguments().at(0);
+        if (surname.isEmpty() || surname.size() > 2 || !numerology::isAllInDictionary(surname)) {
+            err() << QStringLiteral("您的输入有误！ a surname is one or two characters of the dictionary: %1\n").arg(oneLine(surname));
+            return int(BadInput);
+        }
+        const QString intro = numerology::surnameOrigin(data::sharedDatabase(), surname);
+        if (intro.isEmpty()) {
+            err() << QStringLiteral("对不起，暂时没有您要查找的姓氏信息 no origin for this surname: %1\n").arg(oneLine(surname));
+            return int(BadInput);
+        }
+        out() << numerology::htmlToPlainText(intro) << '\n';
         return int(Ok);
     });
 }

@@ -48,7 +48,8 @@ const char kUsage[] =
     "  report 姓 名 [--gender nan|nv] [--birth \"YYYY-MM-DD HH[:MM]\"]\n"
     "                      名字解析页面（HTML） the analysis report page (HTML)\n"
     "  check 姓 名           名字体检 the name check: 每条一行 级别 类别 说明 (level kind text)\n"
-    "  char 字              一个字的属性 a character's attributes\n"
+    "  char 字              一个字的属性和字义 a character's attributes and Chinese meaning\n"
+    "  surname 姓           姓氏起源（纯文本） a surname's origin as plain text\n"
     "  source 名            名字的诗词出处 the verses a given name comes from: 朝代 诗人 诗名 诗句\n"
     "  chart YYYY-MM-DD HH[:MM]\n"
     "                      生辰八字 the birth chart: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行\n"
@@ -59,9 +60,9 @@ const char kUsage[] =
     "  reading zodiac|star|birthday|history YYYY-MM-DD [HH[:MM]]\n"
     "                      生日解读（纯文本） a birth reading as plain text\n"
     "\n"
-    "score/report/check/char/chart/source/reading 读取 --db 指定的文件；未指定时读取工作目录中的 data.dll，没有则读取数据目录中的\n"
+    "score/report/check/char/surname/chart/source/reading 读取 --db 指定的文件；未指定时读取工作目录中的 data.dll，没有则读取数据目录中的\n"
     "                      qiming/data.dll（即 run.sh 使用的数据库）\n"
-    "score/report/check/char/chart/source/reading read --db FILE, else data.dll in the working directory,\n"
+    "score/report/check/char/surname/chart/source/reading read --db FILE, else data.dll in the working directory,\n"
     "                      else ${XDG_DATA_HOME:-~/.local/share}/qiming/data.dll (where run.sh keeps it)\n"
     "\n"
     "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n"
@@ -104,6 +105,8 @@ int main(int argc, char *argv[])
         code = runCheckCommand(rest);
     } else if (command == QLatin1String("char")) {
         code = runCharCommand(rest);
+    } else if (command == QLatin1String("surname")) {
+        code = runSurnameCommand(rest);
     } else if (command == QLatin1String("chart")) {
         code = runChartCommand(rest);
     } else if (command == QLatin1String("lunar")) {

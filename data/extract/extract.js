@@ -77,6 +77,14 @@ const SOURCES = [
   // Written by the project: the events of each day, one file a month under data/tables.
   { id: 'history-today', kind: 'project', label: '本项目撰写',
     text: () => require('./history.js').sourceText(), produces: ['历史上的今天.tsv'] },
+  // Written by the project: the Chinese meaning of name characters (data/tables/字义) and the
+  // surname origins (data/tables/百家姓).
+  { id: 'character-meanings', kind: 'project', label: '本项目撰写',
+    text: () => { const m = require('./meanings.js'); return m.sourceText(m.MEANING_DIR); },
+    produces: ['字典.tsv', '字义.tsv'] },
+  { id: 'surname-origins', kind: 'project', label: '本项目撰写',
+    text: () => { const m = require('./meanings.js'); return m.sourceText(m.SURNAME_DIR); },
+    produces: ['百家姓.tsv'] },
 ];
 
 // file -> async (ctx) => ({ header: [...], rows: [[...], ...] })
@@ -89,6 +97,8 @@ const BUILDERS = {
   '英文名.tsv': (ctx) => require('./english-names.js').tableBuilder(ctx),
   '诗词.tsv': (ctx) => require('./poems.js').buildPoems(ctx),
   '历史上的今天.tsv': () => require('./history.js').buildHistory(),
+  '字义.tsv': () => require('./meanings.js').buildMeaningTable(),
+  '百家姓.tsv': () => require('./meanings.js').buildSurnames(),
 };
 
 // ---------------------------------------------------------------------------

@@ -39,6 +39,8 @@ std::vector<TableDef> makeSchema()
     // radical, every reading (usual first), and for a traditional or variant form its standard one.
     t.push_back({"用字", {key("zi"), text("级别"), text("部首"), text("读音"), text("规范字"), text("异形")},
                  names({"zi"})});
+    // The project's Chinese meanings of name characters, plain text: read by the report and the CLI.
+    t.push_back({"字义", {key("zi"), text("字义"), text("寓意"), text("出处"), text("词语")}, names({"zi"})});
     t.push_back({"N81", {key("num"), text("jx"), text("yy"), text("as"), text("content")}, names({"num"})});
     t.push_back({"sc",
                  {key("title"), text("jx"), text("yy"), text("content"), text("jcy"), text("jx1"), text("cgy"),

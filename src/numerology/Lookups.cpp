@@ -1,6 +1,7 @@
 #include "numerology/Lookups.h"
 
 #include "data/Database.h"
+#include "data/DatabaseError.h"
 #include "numerology/Pinyin.h"
 
 #include <QRegularExpression>
@@ -32,6 +33,64 @@ QString lookupCharacter(data::Database &db, const QString &ch)
             text += data::Database::readText(st, xiangjie);
     });
     return text;
+}
+
+CharacterMeaning characterMeaning(data::Database &db, const QString &ch)
+{
+    CharacterMeaning m;
+    try {
+        db.forEachRow(QStringLiteral("select 字义, 寓意, 出处, 词语 from 字义 where zi = ?"), {ch}, [&](sqlite3_stmt *st) {
+            if (m.found)
+                return;
+            m.found = true;
+            m.senses = data::Database::readText(st, 0);
+            m.meaning = data::Database::readText(st, 1);
+            m.source = data::Database::readText(st, 2);
+            m.words = data::Database::readText(st, 3);
+        });
+    } catch (const data::DatabaseError &) {
+        // A database built before the table existed: the meaning is simply unknown.
+        return {};
+    }
+    return m;
+}
+
+QString meaningBlock(data::Database &db, const QString &given)
+{
+    QString rows;
+    for (const QChar c : given) {
+        const CharacterMeaning m = characterMeaning(db, QString(c));
+        if (!m.found || m.meaning.isEmpty())
+            continue;
+        rows += QStringLiteral("<tr><td width=\"10%\" align=\"center\"><b>%1</b></td><td>%2</td></tr>\n")
+                    .arg(QString(c).toHtmlEscaped(), m.meaning.toHtmlEscaped());
+    }
+    if (rows.isEmpty())
+        return {};
+    return QStringLiteral("<table width=\"96%\" align=\"center\" border=\"1\" cellspacing=\"0\" cellpadding=\"8\" "
+                          "bordercolor=\"#BBAC85\" bgcolor=\"#FDFBF2\">\n<tr><td colspan=\"2\"><b>字义</b></td></tr>\n")
+           + rows + QStringLiteral("</table>\n<p class=\"spacer\">&nbsp;</p>\n");
+}
+
+QString htmlToPlainText(const QString &html)
+{
+    QString text = html;
+    static const QRegularExpression breaks(QStringLiteral("</(p|h[1-6]|li|tr|div)>|<br\\s*/?>|<hr\\s*/?>"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    text.replace(breaks, QStringLiteral("\n"));
+    text.remove(tags);
+    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+        .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+        .replace(QStringLiteral("&nbsp;"), QStringLiteral(" "))
+        .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    QStringList lines;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString surnameOrigin(data::Database &db, const QString &surname)
@@ -83,14 +142,24 @@ QString charactersReadAs(data::Database &db, const QString &typed)
 
 QString linkCharacters(const QString &html, const QString &own)
 {
+    // Entries mark what may link (words, a traditional form) with <span class="links">; the
+    // running Chinese text stays plain. A page without marks links every character.
+    static const QString open = QStringLiteral("<span class=\"links\">");
+    const bool marked = html.contains(open);
+    bool linking = !marked;
     QString out;
     out.reserve(html.size() * 2);
     bool inTag = false;
     for (qsizetype i = 0; i < html.size(); ++i) {
         const QChar c = html.at(i);
-        if (c == QLatin1Char('<'))
+        if (c == QLatin1Char('<')) {
             inTag = true;
-        if (!inTag && c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF && QString(c) != own)
+            if (marked && QStringView(html).mid(i).startsWith(open))
+                linking = true;
+            else if (marked && QStringView(html).mid(i).startsWith(QLatin1String("</span>")))
+                linking = false;
+        }
+        if (linking && !inTag && c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF && QString(c) != own)
             out += QStringLiteral("<a href=\"zi:%1\">%1</a>").arg(c);
         else
             out += c;

@@ -14,6 +14,20 @@ namespace qiming::numerology {
 
 // jijie then xiangjie of the character's first row, joined; empty when it has none.
 QString lookupCharacter(data::Database &db, const QString &ch);
+// The project's Chinese meaning of a character (table 字义); found is false without a row.
+struct CharacterMeaning {
+    bool found = false;
+    QString senses;  // 字义: reading blocks separated by ｜
+    QString meaning; // 寓意
+    QString source;  // 出处, parts separated by ｜
+    QString words;   // 词语, separated by 、
+};
+CharacterMeaning characterMeaning(data::Database &db, const QString &ch);
+// The report's 字义 block: each given-name character's 寓意; empty when none has one.
+QString meaningBlock(data::Database &db, const QString &given);
+// An HTML fragment as plain text: one paragraph or heading a line, entities decoded.
+QString htmlToPlainText(const QString &html);
+
 // intro of the surname's first row in 百家姓; empty when it has none.
 QString surnameOrigin(data::Database &db, const QString &surname);
 
@@ -22,7 +36,8 @@ QString surnameOrigin(data::Database &db, const QString &surname);
 // each a link "zi:字". Empty when the text is not a syllable or nothing reads so.
 QString charactersReadAs(data::Database &db, const QString &typed);
 // A dictionary page with its Han characters made links "zi:字" (a word, a traditional form),
-// all but the entry's own character.
+// all but the entry's own character: those inside <span class="links">, or every one on a
+// page without such spans.
 QString linkCharacters(const QString &html, const QString &own);
 
 // Where the scoring page shows an origin (the reading window), set by the program.

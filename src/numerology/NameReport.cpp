@@ -6,6 +6,7 @@
 #include "numerology/CharacterTables.h"
 #include "numerology/FiveGrids.h"
 #include "numerology/Homophones.h"
+#include "numerology/Lookups.h"
 #include "numerology/LuckTables.h"
 #include "numerology/SharedNumerology.h"
 #include "numerology/PoemSource.h"
@@ -253,6 +254,7 @@ QString buildNameReport(data::Database &db, const ScoredName &input, const NameC
         page.replace(placeholder, value);
     const std::optional<ChartVerdict> verdict = chartVerdictFor(db, input);
     page.replace(QStringLiteral("baziduizhao"), verdict ? verdict->html : QString());
+    page.replace(QStringLiteral("qumingyuyi"), meaningBlock(db, givenNameOf(input)));
     // Last: verses are never read as placeholders.
     page.replace(QStringLiteral("shicichuchu"), poemSourceBlock(db, input));
     return page;

@@ -184,3 +184,43 @@ TEST_F(NameCommandsTest, ReportWithABirthTimeMeasuresTheNameAgainstTheChart)
     }
 }
 
+
+TEST(DictionaryCommands, CharPrintsTheChineseEntryAndSurnamePrintsAnOriginAsPlainText)
+{
+    WorkingDir dir;
+    buildFixtureDatabase(dir.file(QStringLiteral("data.dll")),
+                         QStringList{numerologyFixtureDir(), QStringLiteral(QIMING_TEST_FIXTURES "/dictionary")});
+    const auto cli = [&](const QStringList &args) { return runCli(args, dir.path()); };
+
+    CliResult r = cli({QStringLiteral("char"), QStringLiteral("明")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("字义\tmíng：明亮；清楚。\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("寓意\t寓意光明磊落、聪慧通达。\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("出处\t《礼记·大学》：“大学之道，在明明德。”\n")));
+    // A character without a written entry keeps its attributes alone.
+    r = cli({QStringLiteral("char"), QStringLiteral("乐")});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_FALSE(r.out.contains(QStringLiteral("寓意")));
+
+    r = cli({QStringLiteral("surname"), QStringLiteral("欧阳")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("欧阳姓\n读音\nōu yáng\n起源\n出自姒姓，越王无疆之后。\n"));
+
+    const struct {
+        const char *input;
+        const char *message;
+    } refused[] = {{"王", "对不起，暂时没有您要查找的姓氏信息"}, {"a'", "您的输入有误！"}, {"欧阳明", "您的输入有误！"}};
+    for (const auto &c : refused) {
+        r = cli({QStringLiteral("surname"), QString::fromUtf8(c.input)});
+        EXPECT_EQ(r.exitCode, 2) << c.input;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << c.input << ": " << r.err.toStdString();
+        EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << c.input;
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+
+    // The report says what each given-name character brings.
+    r = cli({QStringLiteral("report"), QStringLiteral("王"), QStringLiteral("明")});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("<b>字义</b>")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("寓意光明磊落、聪慧通达。")));
+}

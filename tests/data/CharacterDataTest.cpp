@@ -223,11 +223,11 @@ TEST_P(Cards, ShowWhatTheCharacterIs)
 INSTANTIATE_TEST_SUITE_P(
     Cases, Cards,
     ::testing::Values(
-        CardCase{"明", "jijie", {">明<", "<b>míng</b>", "现行 8　康熙 <b>8</b>", ">火<", "一级字", "部首</font></td><td>日"}},
+        CardCase{"明", "jijie", {">明<", "<b>míng</b>", "简体 8　康熙 <b>8</b>", ">火<", "一级字", "部首</font></td><td>日"}},
         // Polyphonic: every reading, usual first; the traditional form is counted.
         CardCase{"乐", "jijie", {"<b>lè</b>　yuè", "康熙 <b>15</b>", ">樂<", "部首</font></td><td>丿"}},
         CardCase{"郎", "jijie", {"康熙 <b>14</b>"}},
-        CardCase{"龍", "jijie", {"简体</font></td><td>龙", "康熙 <b>16</b>"}},
+        CardCase{"龍", "jijie", {"简体</font></td><td><span class=\"links\">龙", "康熙 <b>16</b>"}},
         CardCase{"明", "xiangjie", {"bright", "明天", "míngtiān", "tomorrow", "CC-CEDICT"}},
         CardCase{"乐", "xiangjie", {"<b>lè</b>", "happy", "<b>yuè</b>", "music"}},
         // A traditional character: its own senses, words in traditional writing.

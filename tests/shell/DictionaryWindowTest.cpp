@@ -2,6 +2,7 @@
 #include "ShellFixture.h"
 
 #include "data/DatabaseBuilder.h"
+#include "numerology/Lookups.h"
 #include "review/ui/DictionaryWindow.h"
 
 #include <QLineEdit>
@@ -63,4 +64,16 @@ TEST_F(DictionaryTest, EntriesSyllablesAndLinks)
     // Nothing found is an empty page or a plain sentence, never an error.
     EXPECT_TRUE(search(QStringLiteral("'")).isEmpty());
     EXPECT_TRUE(search(QStringLiteral("qqq")).contains(QStringLiteral("没有找到")));
+}
+
+// Only the marked parts of an entry link (words, a traditional form); its running text stays plain.
+TEST(DictionaryLinks, MarkedSpansLinkTheirCharactersButTheEntrysOwn)
+{
+    const QString marked = numerology::linkCharacters(
+        QStringLiteral("<p>萱草，忘忧。</p><p><span class=\"links\">萱草</span></p>"), QStringLiteral("萱"));
+    EXPECT_EQ(marked.count(QStringLiteral("href=")), 1) << marked.toStdString();
+    EXPECT_TRUE(marked.contains(QStringLiteral("<a href=\"zi:草\">草</a></span>")));
+    EXPECT_TRUE(marked.startsWith(QStringLiteral("<p>萱草，忘忧。</p>")));
+    // A page without marks (a database built before them) links every other character.
+    EXPECT_EQ(numerology::linkCharacters(QStringLiteral("<p>萱草忘忧</p>"), QStringLiteral("萱")).count(QStringLiteral("href=")), 3);
 }
