@@ -5,6 +5,7 @@
 #include "birthchart/BirthChart.h"
 #include "birthchart/BirthReadings.h"
 #include "birthchart/FavourableElement.h"
+#include "numerology/Lookups.h"
 #include "calendar/CivilCalendar.h"
 #include "calendar/EDateException.h"
 #include "calendar/LunarCalendar.h"
@@ -308,12 +309,12 @@ int runReadingCommand(const QStringList &args)
         if (kind == QLatin1String("birthday")) {
             text = birthchart::birthdayReading(database, t->month, t->day);
         } else if (kind == QLatin1String("history")) {
-            text = birthchart::plainTextOfHtml(
+            text = numerology::htmlToPlainText(
                 birthchart::historyToday(database, QString::number(t->month), QString::number(t->day)));
         } else {
             const birthchart::BirthChart chart =
                 birthchart::computeCalendarChart(t->year, t->month, t->day, t->hour, t->minute);
-            text = birthchart::plainTextOfHtml(kind == QLatin1String("zodiac")
+            text = numerology::htmlToPlainText(kind == QLatin1String("zodiac")
                                                    ? birthchart::zodiacReading(database, chart.zodiac)
                                                    : birthchart::starSignReading(database, chart.starSign));
         }

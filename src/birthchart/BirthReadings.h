@@ -17,8 +17,4 @@ QString starSignReading(data::Database &db, const QString &starSign);     // HTM
 QString birthdayReading(data::Database &db, int month, int day);          // plain text, key month*100+day
 QString historyToday(data::Database &db, const QString &month, const QString &day); // HTML, keys as typed
 
-// The text a reader sees of an HTML fragment: block ends become line breaks, tags go, the
-// common entities are decoded. For printing readings and origins on a terminal.
-QString plainTextOfHtml(const QString &html);
-
 } // namespace qiming::birthchart

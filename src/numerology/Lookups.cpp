@@ -78,12 +78,15 @@ QString htmlToPlainText(const QString &html)
     static const QRegularExpression breaks(QStringLiteral("</(p|h[1-6]|li|tr|div)>|<br\\s*/?>|<hr\\s*/?>"),
                                            QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    static const QRegularExpression listItem(QStringLiteral("<li[^>]*>"), QRegularExpression::CaseInsensitiveOption);
     text.replace(breaks, QStringLiteral("\n"));
+    text.replace(listItem, QStringLiteral("· "));
     text.remove(tags);
     text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
         .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
         .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
         .replace(QStringLiteral("&nbsp;"), QStringLiteral(" "))
+        .replace(QStringLiteral("&#39;"), QStringLiteral("'"))
         .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
     QStringList lines;
     for (const QString &line : text.split(QLatin1Char('\n'))) {
