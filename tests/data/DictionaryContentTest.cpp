@@ -62,9 +62,7 @@ bool startsUnfit(const QString &meaning)
 
 } // namespace
 
-// Content: needs the 字义 files of every writer.
-// Enabled once the project's 字义 and 百家姓 files are written (they are not yet).
-TEST_F(DictionaryContent, DISABLED_EveryPoolCharacterAndEveryLevelOneCharacterHasAChineseEntry)
+TEST_F(DictionaryContent, EveryPoolCharacterAndEveryLevelOneCharacterHasAChineseEntry)
 {
     const QSet<QString> written = column(QStringLiteral("select zi from 字义 where 字义 <> '' and 寓意 <> ''"));
     const QSet<QString> pools = column(QStringLiteral("select 字 from 男常用字 union select 字 from 女常用字"));
@@ -149,9 +147,7 @@ TEST_F(DictionaryContent, NoTwoMeaningsOrSurnameOriginsShareASentence)
     expectNoSharedRuns(keys, texts, 20);
 }
 
-// Content: needs the surname files.
-// Enabled once the project's 字义 and 百家姓 files are written (they are not yet).
-TEST_F(DictionaryContent, DISABLED_SurnameOriginsCoverTheCommonSingleAndCompoundSurnames)
+TEST_F(DictionaryContent, SurnameOriginsCoverTheCommonSingleAndCompoundSurnames)
 {
     const QSet<QString> surnames = column(QStringLiteral("select xing from 百家姓"));
     int single = 0, compound = 0;
@@ -192,8 +188,7 @@ TEST_F(DictionaryContent, EnglishSensesComeLastWithProperNamesMovedDownAndUnfitW
     }
 }
 
-// Enabled once the project's 字义 and 百家姓 files are written (they are not yet).
-TEST_F(DictionaryContent, DISABLED_CardsAreInChineseAndAWrittenEntryLeadsTheDetail)
+TEST_F(DictionaryContent, CardsAreInChineseAndAWrittenEntryLeadsTheDetail)
 {
     const data::RowSet rs = rows(QStringLiteral("select jijie, xiangjie from 字典 where zi = ?"), {QStringLiteral("萱")});
     ASSERT_EQ(rs.rowCount(), 1);
