@@ -37,6 +37,29 @@ function labelCell(text, first) {
   return `<td${first ? ' width="76"' : ''}><font color="${COLOURS.label}">${text}</font></td>`;
 }
 
+// The form a Kangxi radical takes inside a character, told apart by the strokes it adds
+// (total minus residual): 江 has 氵 (3), 泉 has 水 (4). Radicals whose forms share a count
+// (亻/人, 刂/刀, 灬/火) keep the Kangxi form; 艸, 辵 and 竹 take their component form in
+// every character but themselves.
+const POSITION_FORMS = new Map([
+  [61, [['忄', 3], ['心', 4]]], [64, [['扌', 3], ['手', 4]]], [85, [['氵', 3], ['水', 4]]],
+  [94, [['犭', 3], ['犬', 4]]], [96, [['王', 4], ['玉', 5]]], [113, [['礻', 4], ['示', 5]]],
+  [122, [['罒', 5], ['网', 6]]], [125, [['耂', 4], ['老', 6]]], [130, [['月', 4], ['肉', 6]]],
+  [140, [['艹', 3], ['艸', 6]]], [145, [['衤', 5], ['衣', 6]]], [162, [['辶', 3], ['辵', 7]]],
+  [163, [['阝', 2], ['邑', 7]]], [170, [['阝', 2], ['阜', 8]]],
+]);
+const ALWAYS_COMPONENT = new Map([[118, '⺮'], [140, '艹'], [162, '辶']]);
+
+// radical: Kangxi number; totalStrokes, residual: the character's (simplified) counts.
+// Returns the common form, or '' when the Kangxi glyph already is it or it cannot be told.
+function componentForm(radical, totalStrokes, residual) {
+  if (!(residual > 0)) return '';
+  if (ALWAYS_COMPONENT.has(radical)) return ALWAYS_COMPONENT.get(radical);
+  const forms = POSITION_FORMS.get(radical);
+  const found = forms && forms.find(([, strokes]) => strokes === totalStrokes - residual);
+  return found ? found[0] : '';
+}
+
 // c: { zi, readings: [marked…] (usual first), radical, simplifiedStrokes, kangxiStrokes,
 //      traditional, simplified (set for a traditional character), element, elementHow, level }
 function jijieHtml(c) {
@@ -113,4 +136,4 @@ function xiangjieHtml(zi, senses, words, sourceNote, meaning) {
   return parts.join('');
 }
 
-module.exports = { escapeHtml, linkable, tghLevel, jijieHtml, xiangjieHtml, isBackSense, orderSenses, fitWord };
+module.exports = { escapeHtml, linkable, tghLevel, componentForm, jijieHtml, xiangjieHtml, isBackSense, orderSenses, fitWord };

@@ -280,7 +280,8 @@ async function buildCharacters(ctx) {
 
     const rs = parseRadicalStroke(rec.kRSUnicode);
     const radicalKey = rs ? /^(\d+'*)/.exec(rec.kRSUnicode)[1] : '';
-    const radical = rs ? radicalGlyphs.get(radicalKey) : '';
+    const radical = rs ? (!rs.simplifiedRadical && cards.componentForm(rs.radical, simplifiedStrokes, rs.residual))
+      || radicalGlyphs.get(radicalKey) : '';
     const kangxiRadical = rs ? radicalGlyphs.get(radicalKey.replace(/'+$/, '')) : '';
     const jijie = cards.jijieHtml({
       zi: c, readings, radical, kangxiRadical, simplifiedStrokes, kangxiStrokes: k.strokes,

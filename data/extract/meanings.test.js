@@ -64,6 +64,15 @@ test('card: both radical forms, simplified and Kangxi strokes, how the element w
     kangxiStrokes: 4, traditional: '木', element: '木', elementHow: 'radical', level: 1 }).includes('按部首推定'));
 });
 
+test('radical: the form it takes in the character, when its strokes tell it', () => {
+  const cases = [[140, 12, 9, '艹'], [85, 6, 3, '氵'], [85, 9, 5, '水'], [61, 11, 8, '忄'], [61, 9, 5, '心'],
+    [96, 9, 5, '王'], [130, 8, 4, '月'], [163, 7, 5, '阝'], [118, 14, 8, '⺮'], [9, 7, 5, ''], [86, 13, 9, ''],
+    [140, 6, 0, ''], [85, 10, 5, '']];
+  for (const [radical, total, residual, form] of cases) {
+    assert.strictEqual(cards.componentForm(radical, total, residual), form, `${radical} ${total} ${residual}`);
+  }
+});
+
 test('surname page: reading, origins, 郡望, 堂号 and bearers; empty fields left out', () => {
   const dir = folder({ 'a.tsv': '姓\t读音\t起源\t郡望\t堂号\t名人\n欧阳\tōu yáng\t出自姒姓。\t渤海郡\t\t欧阳修（北宋）\n' });
   const { header, rows } = meanings.buildSurnames(dir);

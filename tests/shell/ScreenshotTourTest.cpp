@@ -12,6 +12,7 @@
 #include "numerology/SharedNumerology.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameScoringPage.h"
+#include "review/ui/DictionaryWindow.h"
 #include "shell/ui/SettingsWindow.h"
 #include "shell/ui/widgets/AppIcons.h"
 
@@ -115,6 +116,27 @@ TEST_F(ScreenshotTour, NewPagesAndWindows)
     analysis->view()->ensureCursorVisible();
     shoot(analysis, QStringLiteral("report-chart-block"));
     analysis->hide();
+
+    // 姓氏起源 of 欧阳, in the reading window.
+    scoring->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(QStringLiteral("欧阳"));
+    scoring->showSurnameOrigin();
+    shoot(window->window(QStringLiteral("TForm14")), QStringLiteral("surname-origin"));
+    window->window(QStringLiteral("TForm14"))->hide();
+
+    // 新华字典: an entry, then a pinyin search.
+    {
+        ModalAnswerer answerer;
+        answerer.onWindow([&](QWidget *w) {
+            auto *dictionary = static_cast<review::DictionaryWindow *>(w);
+            dictionary->searchField()->setText(QStringLiteral("萱"));
+            dictionary->lookup();
+            shoot(w, QStringLiteral("dictionary-entry"));
+            dictionary->searchField()->setText(QStringLiteral("xuan"));
+            dictionary->lookup();
+            shoot(w, QStringLiteral("dictionary-pinyin"));
+        });
+        window->findChild<QToolButton *>(QStringLiteral("ToolButton3"))->click();
+    }
 
     // A list whose names have a compound surname.
     if (auto scored = numerology::scoreTypedName(QStringLiteral("欧阳"), QStringLiteral("王"), QStringLiteral("nan"))) {
