@@ -117,6 +117,12 @@ TEST_F(ScreenshotTour, NewPagesAndWindows)
     shoot(analysis, QStringLiteral("report-chart-block"));
     analysis->hide();
 
+    // 检索名字: one tab for each character of the given name.
+    scoring->findChild<QLineEdit *>(QStringLiteral("Edit2"))->setText(QStringLiteral("梓萱"));
+    scoring->lookupNameMeaning();
+    shoot(window->window(QStringLiteral("TForm15")), QStringLiteral("name-meanings"));
+    window->window(QStringLiteral("TForm15"))->hide();
+
     // 姓氏起源 of 欧阳, in the reading window.
     scoring->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(QStringLiteral("欧阳"));
     scoring->showSurnameOrigin();
