@@ -115,12 +115,25 @@ QString charactersReadAs(data::Database &db, const QString &typed)
     if (!wanted.isValid())
         return {};
     const quint64 code = syllableCode(wanted);
+    // A written entry names the readings in use; the recorded ones add archaic readings
+    // (县 xuán) that would only puzzle a parent. A file built before 字义 has only those.
+    const bool written = db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"),
+                                   {QStringLiteral("字义")})
+                             .toInt() > 0;
+    const QString sql = written ? QStringLiteral("select 用字.zi, 用字.级别, 用字.读音, 字义.字义 from 用字 left join 字义 on 字义.zi = 用字.zi"
+                                                 " where 用字.级别 in ('1', '2') order by 用字.rowid")
+                                : QStringLiteral("select zi, 级别, 读音, '' from 用字 where 级别 in ('1', '2') order by rowid");
     QStringList byLevel[2];
-    db.forEachRow(QStringLiteral("select zi, 级别, 读音 from 用字 where 级别 in ('1', '2') order by rowid"), {},
-                  [&](sqlite3_stmt *st) {
+    db.forEachRow(sql, {}, [&](sqlite3_stmt *st) {
                       const QString zi = data::Database::readText(st, 0);
                       const int level = data::Database::readText(st, 1).toInt();
-                      for (const QString &reading : data::Database::readText(st, 2).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                      const QString senses = data::Database::readText(st, 3);
+                      QStringList readings;
+                      for (const QString &block : senses.split(QStringLiteral("｜"), Qt::SkipEmptyParts))
+                          readings << block.section(QStringLiteral("："), 0, 0);
+                      if (readings.isEmpty())
+                          readings = data::Database::readText(st, 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                      for (const QString &reading : readings) {
                           const quint64 c = markedSyllableCode(reading);
                           if (c != 0 && (anyTone ? tonelessCode(c) == tonelessCode(code) : c == code)) {
                               byLevel[level - 1] << zi;

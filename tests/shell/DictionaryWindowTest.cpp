@@ -50,6 +50,9 @@ TEST_F(DictionaryTest, EntriesSyllablesAndLinks)
     const QString any = search(QStringLiteral("xuan"));
     for (const char *c : {"萱", "宣", "玄", "选", "一级字", "二级字"})
         EXPECT_TRUE(any.contains(QString::fromUtf8(c))) << c;
+    // A written entry's readings replace the recorded ones: 县 is xiàn only, 券 keeps 拱券 xuàn.
+    EXPECT_FALSE(any.contains(QStringLiteral("县")));
+    EXPECT_TRUE(any.contains(QStringLiteral("券")));
     const QString first = search(QStringLiteral("xuan1"));
     EXPECT_TRUE(first.contains(QStringLiteral("宣")));
     EXPECT_FALSE(first.contains(QStringLiteral("玄")));
