@@ -5,6 +5,7 @@
 #include "birthchart/BirthChart.h"
 #include "birthchart/BirthReadings.h"
 #include "birthchart/FavourableElement.h"
+#include "birthchart/NameAgainstChart.h"
 #include "numerology/Lookups.h"
 #include "calendar/CivilCalendar.h"
 #include "calendar/EDateException.h"
@@ -21,9 +22,7 @@ namespace qiming::cli {
 
 namespace {
 
-struct BirthTime {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-};
+using BirthTime = birthchart::BirthMoment;
 
 // A result line, or why the input is bad.
 struct Line {
@@ -268,10 +267,7 @@ std::optional<birthchart::BirthMoment> parseBirthArgument(const QString &text, Q
         *error = QStringLiteral("应为 YYYY-MM-DD HH[:MM] / expected YYYY-MM-DD HH[:MM]: %1").arg(text);
         return std::nullopt;
     }
-    const std::optional<BirthTime> t = parseBirthTime(parts.at(0), parts.at(1), error);
-    if (!t)
-        return std::nullopt;
-    return birthchart::BirthMoment{t->year, t->month, t->day, t->hour, t->minute};
+    return parseBirthTime(parts.at(0), parts.at(1), error);
 }
 
 int runReadingCommand(const QStringList &args)

@@ -1,6 +1,7 @@
 #include "calendar/LunarCalendar.h"
 
 #include "calendar/CivilCalendar.h"
+#include "calendar/DayAlmanac.h"
 #include "calendar/Sexagenary.h"
 
 #include <cmath>
@@ -191,7 +192,6 @@ QString lunarDayName(int day)
 QString lunarBirthText(int year, int month, int day, int hour)
 {
     static const char *const months[12] = {"正", "二", "三", "四", "五", "六", "七", "八", "九", "十", "冬", "腊"};
-    static const QString animals = QStringLiteral("鼠牛虎兔龙蛇马羊猴鸡狗猪");
     if (!isValidDate(year, month, day) || hour < 0 || hour > 23)
         return {};
     if (hour == 23) {
@@ -205,7 +205,7 @@ QString lunarBirthText(int year, int month, int day, int hour)
         return {};
     const GanZhi cycle = yearCycleIndex(lunar.year);
     return QStringLiteral("农历%1年（%2年）%3%4月%5 %6时")
-        .arg(cycleName(cycle), animals.at(cycle % 12), lunar.isLeap ? QStringLiteral("闰") : QString(),
+        .arg(cycleName(cycle), kZodiacAnimals.at(cycle % 12), lunar.isLeap ? QStringLiteral("闰") : QString(),
              QString::fromUtf8(months[lunar.month - 1]), lunarDayName(lunar.day), kBranches.at((hour + 1) / 2 % 12));
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/DatabaseError.h"
+#include "data/RowSet.h"
 #include "numerology/Pinyin.h"
 
 #include <QRegularExpression>
@@ -13,26 +14,8 @@ namespace qiming::numerology {
 
 QString lookupCharacter(data::Database &db, const QString &ch)
 {
-    QString text;
-    bool first = true;
-    db.forEachRow(QStringLiteral("select * from 字典 where zi =?"), {ch}, [&](sqlite3_stmt *st) {
-        if (!first)
-            return;
-        first = false;
-        int jijie = -1, xiangjie = -1;
-        for (int c = 0; c < sqlite3_column_count(st); ++c) {
-            const QString name = QString::fromUtf8(sqlite3_column_name(st, c));
-            if (name.compare(QLatin1String("jijie"), Qt::CaseInsensitive) == 0)
-                jijie = c;
-            else if (name.compare(QLatin1String("xiangjie"), Qt::CaseInsensitive) == 0)
-                xiangjie = c;
-        }
-        if (jijie >= 0)
-            text += data::Database::readText(st, jijie);
-        if (xiangjie >= 0)
-            text += data::Database::readText(st, xiangjie);
-    });
-    return text;
+    const data::RowSet row = data::RowSet::load(db, QStringLiteral("select * from 字典 where zi =?"), {ch});
+    return row.field(QStringLiteral("jijie")) + row.field(QStringLiteral("xiangjie"));
 }
 
 CharacterMeaning characterMeaning(data::Database &db, const QString &ch)

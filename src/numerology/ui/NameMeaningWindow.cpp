@@ -1,7 +1,7 @@
 #include "numerology/ui/NameMeaningWindow.h"
 
-#include "data/RowSet.h"
 #include "data/SharedDatabase.h"
+#include "numerology/Lookups.h"
 #include "shell/ui/widgets/HtmlView.h"
 #include "shell/ui/widgets/WindowPlacement.h"
 
@@ -50,12 +50,11 @@ void NameMeaningWindow::showMeanings(const QString &first, const QString &second
             m_tabs->setTabVisible(i, false);
             continue;
         }
-        const data::RowSet row = data::RowSet::load(data::sharedDatabase(),
-                                                    QStringLiteral("select * from 字典 where zi =?"), {characters[i]});
+        const QString page = lookupCharacter(data::sharedDatabase(), characters[i]);
         m_tabs->setTabVisible(i, true);
         m_tabs->setCurrentIndex(i);
         m_tabs->setTabText(i, characters[i]);
-        shell::showHtmlPage(m_tabs->widget(i), row.field(QStringLiteral("jijie")) + row.field(QStringLiteral("xiangjie")));
+        shell::showHtmlPage(m_tabs->widget(i), page);
     }
     raise();
     activateWindow();

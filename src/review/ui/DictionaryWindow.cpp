@@ -64,10 +64,7 @@ void DictionaryWindow::showEvent(QShowEvent *event)
 
 void DictionaryWindow::showPage(const QString &html)
 {
-    QTextBrowser *v = shell::showHtmlPage(m_viewArea, html);
-    v->setOpenLinks(false);
-    v->document()->setDefaultStyleSheet(QStringLiteral("a { text-decoration: none; }"));
-    v->setHtml(html); // again, under the style sheet
+    QTextBrowser *v = shell::showHtmlPage(m_viewArea, html, QStringLiteral("a { text-decoration: none; }"));
     connect(v, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
         if (url.scheme() == QLatin1String("zi"))
             openEntry(url.path());

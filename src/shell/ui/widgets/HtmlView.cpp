@@ -28,7 +28,7 @@ QTextBrowser *currentHtmlView(QWidget *container)
     return container->findChild<QTextBrowser *>(kViewName, Qt::FindDirectChildrenOnly);
 }
 
-QTextBrowser *showHtmlPage(QWidget *container, const QString &text)
+QTextBrowser *showHtmlPage(QWidget *container, const QString &text, const QString &styleSheet)
 {
     if (QTextBrowser *old = currentHtmlView(container)) {
         old->setObjectName(QString());
@@ -47,6 +47,8 @@ QTextBrowser *showHtmlPage(QWidget *container, const QString &text)
     view->setOpenExternalLinks(false);
     layout->addWidget(view);
     view->raise();
+    if (!styleSheet.isEmpty())
+        view->document()->setDefaultStyleSheet(styleSheet);
     view->setHtml(text);
     view->show();
     return view;

@@ -11,8 +11,9 @@ class QWidget;
 namespace qiming::shell {
 
 // Discards the container's current view and shows the text in a new one that fills it.
-// Nothing is read from disk or the network. Returns the new view.
-QTextBrowser *showHtmlPage(QWidget *container, const QString &text);
+// Nothing is read from disk or the network; styleSheet, if any, applies before the text is laid
+// out. Returns the new view.
+QTextBrowser *showHtmlPage(QWidget *container, const QString &text, const QString &styleSheet = {});
 // The container's current view, or null.
 QTextBrowser *currentHtmlView(QWidget *container);
 // The platform's print dialog (which offers a PDF file too), then printDocument.
