@@ -102,12 +102,8 @@ QString spaced(const QString (&values)[4])
 // "YYYY-MM-DD HH[:MM]" in: the moment, the four pillars and the lunar birthday out.
 Line chartLine(const QString &input)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QStringList parts = input.trimmed().split(blanks, Qt::SkipEmptyParts);
-    if (parts.size() != 2)
-        return bad(QStringLiteral("应为 YYYY-MM-DD HH[:MM] / expected YYYY-MM-DD HH[:MM]: %1").arg(input));
     QString error;
-    const std::optional<BirthTime> t = parseBirthTime(parts.at(0), parts.at(1), &error);
+    const std::optional<BirthTime> t = parseBirthArgument(input, &error);
     if (!t)
         return bad(error);
     const birthchart::BirthChart chart = birthchart::computeCalendarChart(t->year, t->month, t->day, t->hour, t->minute);

@@ -3,6 +3,7 @@
 #include "birthchart/BirthChart.h"
 #include "birthchart/FavourableElement.h"
 #include "calendar/EDateException.h"
+#include "numerology/PoemSource.h"
 
 namespace qiming::birthchart {
 
@@ -75,7 +76,8 @@ QString NameAgainstChart::html() const
 NameAgainstChart measureNameAgainstChart(data::Database &db, const QString &given, const QStringList &elements,
                                          int year, int month, int day, int hour, int minute)
 {
-    const BirthChart chart = computeBirthChart(db, year, month, day, hour, minute);
+    // The nayin is not needed here: the calendar alone gives the pillars.
+    const BirthChart chart = computeCalendarChart(year, month, day, hour, minute);
     NameAgainstChart r;
     r.pillars = QStringList{chart.pillars[0], chart.pillars[1], chart.pillars[2], chart.pillars[3]}.join(QLatin1Char(' '));
     r.missing = chart.missingElements;
@@ -101,10 +103,10 @@ numerology::ChartVerdictSource chartVerdictSource(std::function<std::optional<Bi
         const std::optional<BirthMoment> t = moment ? moment() : std::nullopt;
         if (!t)
             return std::nullopt;
-        const qsizetype surname = name.surnameLength > 0 ? name.surnameLength : (name.name.size() >= 4 ? 2 : 1);
+        const QString given = numerology::givenNameOf(name);
         const QStringList elements = name.elements.split(QLatin1Char('-'));
         try {
-            const NameAgainstChart r = measureNameAgainstChart(db, name.name.mid(surname), elements.mid(surname),
+            const NameAgainstChart r = measureNameAgainstChart(db, given, elements.mid(name.name.size() - given.size()),
                                                                t->year, t->month, t->day, t->hour, t->minute);
             return numerology::ChartVerdict{r.html(), r.line()};
         } catch (const calendar::EDateException &) {

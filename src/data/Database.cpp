@@ -291,6 +291,14 @@ QStringList Database::columnNames(const QString &sql, const QVariantList &params
     return names;
 }
 
+bool Database::hasTable(const QString &name)
+{
+    return scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ? collate nocase"),
+                  {name})
+               .toInt()
+        > 0;
+}
+
 QVariant Database::scalar(const QString &sql, const QVariantList &params)
 {
     QVariant result;

@@ -51,6 +51,9 @@ public:
     QStringList columnNames(const QString &sql, const QVariantList &params = {});
     // The first column of the first row, or a null QVariant.
     QVariant scalar(const QString &sql, const QVariantList &params = {});
+    // Whether the file has that table (names compare as SQLite does, ASCII case ignored): a
+    // file built by an older release lacks the newer ones.
+    bool hasTable(const QString &name);
     qint64 lastInsertRowId() const;
 
     void beginTransaction();

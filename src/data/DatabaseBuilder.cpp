@@ -87,14 +87,6 @@ DataStamp readStamp(Database &db)
             .toString());
 }
 
-bool tableExists(Database &db, const QString &name)
-{
-    return db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ? "
-                                    "collate nocase"),
-                     {name})
-               .toInt()
-        > 0;
-}
 
 int fillTable(Database &db, const TableDef &def, const std::vector<TsvTable> &sources)
 {
@@ -136,7 +128,7 @@ void writeTables(Database &db, const Sources &sources, bool upgrading, BuildResu
     for (const TableDef &def : schemaTables()) {
         const auto it = sources.tables.find(def.name);
         const std::vector<TsvTable> &rows = it == sources.tables.end() ? none : it->second;
-        if (def.userData && upgrading && tableExists(db, def.name)) {
+        if (def.userData && upgrading && db.hasTable(def.name)) {
             if (log)
                 log(QStringLiteral("%1: 保留用户数据").arg(def.name));
             continue;
@@ -155,7 +147,7 @@ void writeTables(Database &db, const Sources &sources, bool upgrading, BuildResu
 
 int rowCount(Database &db, const QString &table)
 {
-    return tableExists(db, table) ? db.scalar(QStringLiteral("select count(*) from %1").arg(quoteIdentifier(table))).toInt()
+    return db.hasTable(table) ? db.scalar(QStringLiteral("select count(*) from %1").arg(quoteIdentifier(table))).toInt()
                                   : 0;
 }
 

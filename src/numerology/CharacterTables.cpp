@@ -28,9 +28,7 @@ QString joined(const NameAttributes &a, QString HanziInfo::*field)
 QHash<QString, QStringList> loadReadings(data::Database &db, const QString &table, const QString &keyColumn)
 {
     QHash<QString, QStringList> out;
-    if (db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"), {table})
-            .toInt()
-        == 0)
+    if (!db.hasTable(table))
         return out;
     const data::RowSet rows = data::RowSet::load(
         db, QStringLiteral("select %1, 拼音 from %2").arg(data::quoteIdentifier(keyColumn), data::quoteIdentifier(table)));

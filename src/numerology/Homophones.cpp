@@ -52,10 +52,7 @@ bool wholeName(int start, int length, int count)
 HomophoneTable HomophoneTable::load(data::Database &db)
 {
     HomophoneTable table;
-    if (db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"),
-                  {QStringLiteral("谐音")})
-            .toInt()
-        == 0)
+    if (!db.hasTable(QStringLiteral("谐音")))
         return table;
     const data::RowSet rows = data::RowSet::load(db, QStringLiteral("select 拼音, 谐音, 类别, 说明 from 谐音"));
     for (int r = 0; r < rows.rowCount(); ++r)

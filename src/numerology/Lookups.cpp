@@ -1,7 +1,6 @@
 #include "numerology/Lookups.h"
 
 #include "data/Database.h"
-#include "data/DatabaseError.h"
 #include "data/RowSet.h"
 #include "numerology/Pinyin.h"
 
@@ -21,20 +20,18 @@ QString lookupCharacter(data::Database &db, const QString &ch)
 CharacterMeaning characterMeaning(data::Database &db, const QString &ch)
 {
     CharacterMeaning m;
-    try {
-        db.forEachRow(QStringLiteral("select 字义, 寓意, 出处, 词语 from 字义 where zi = ?"), {ch}, [&](sqlite3_stmt *st) {
-            if (m.found)
-                return;
-            m.found = true;
-            m.senses = data::Database::readText(st, 0);
-            m.meaning = data::Database::readText(st, 1);
-            m.source = data::Database::readText(st, 2);
-            m.words = data::Database::readText(st, 3);
-        });
-    } catch (const data::DatabaseError &) {
-        // A database built before the table existed: the meaning is simply unknown.
-        return {};
-    }
+    // A database built before the table existed: the meaning is simply unknown.
+    if (!db.hasTable(QStringLiteral("字义")))
+        return m;
+    db.forEachRow(QStringLiteral("select 字义, 寓意, 出处, 词语 from 字义 where zi = ?"), {ch}, [&](sqlite3_stmt *st) {
+        if (m.found)
+            return;
+        m.found = true;
+        m.senses = data::Database::readText(st, 0);
+        m.meaning = data::Database::readText(st, 1);
+        m.source = data::Database::readText(st, 2);
+        m.words = data::Database::readText(st, 3);
+    });
     return m;
 }
 
@@ -81,8 +78,7 @@ QString htmlToPlainText(const QString &html)
 
 QString surnameOrigin(data::Database &db, const QString &surname)
 {
-    const QVariant v = db.scalar(QStringLiteral("select intro from 百家姓 where xing = ?"), {surname});
-    return v.isNull() ? QString() : v.toString();
+    return db.scalar(QStringLiteral("select intro from 百家姓 where xing = ?"), {surname}).toString();
 }
 
 QString charactersReadAs(data::Database &db, const QString &typed)
@@ -100,10 +96,7 @@ QString charactersReadAs(data::Database &db, const QString &typed)
     const quint64 code = syllableCode(wanted);
     // A written entry names the readings in use; the recorded ones add archaic readings
     // (县 xuán) that would only puzzle a parent. A file built before 字义 has only those.
-    const bool written = db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"),
-                                   {QStringLiteral("字义")})
-                             .toInt() > 0;
-    const QString sql = written ? QStringLiteral("select 用字.zi, 用字.级别, 用字.读音, 字义.字义 from 用字 left join 字义 on 字义.zi = 用字.zi"
+    const QString sql = db.hasTable(QStringLiteral("字义")) ? QStringLiteral("select 用字.zi, 用字.级别, 用字.读音, 字义.字义 from 用字 left join 字义 on 字义.zi = 用字.zi"
                                                  " where 用字.级别 in ('1', '2') order by 用字.rowid")
                                 : QStringLiteral("select zi, 级别, 读音, '' from 用字 where 级别 in ('1', '2') order by rowid");
     QStringList byLevel[2];

@@ -14,7 +14,8 @@ namespace qiming::numerology {
 
 // jijie then xiangjie of the character's first row, joined; empty when it has none.
 QString lookupCharacter(data::Database &db, const QString &ch);
-// The project's Chinese meaning of a character (table 字义); found is false without a row.
+// The project's Chinese meaning of a character (table 字义); found is false without a row or
+// in a file built before the table.
 struct CharacterMeaning {
     bool found = false;
     QString senses;  // 字义: reading blocks separated by ｜

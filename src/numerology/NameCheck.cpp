@@ -19,13 +19,6 @@ namespace {
 
 constexpr int kManyStrokes = 20;
 
-bool tableExists(data::Database &db, const QString &name)
-{
-    return db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"), {name})
-               .toInt()
-        > 0;
-}
-
 CharacterUsage usageOf(data::Database &db, bool withTable, CharacterTables &chars, const QString &ch)
 {
     CharacterUsage u;
@@ -254,7 +247,7 @@ NameCheck checkName(data::Database &db, CharacterTables &chars, const HomophoneT
     c.surname = surname;
     c.given = given;
     c.reading = chars.surnameReading(surname) + chars.givenReading(given);
-    const bool withTable = tableExists(db, QStringLiteral("用字"));
+    const bool withTable = db.hasTable(QStringLiteral("用字"));
     const QString full = surname + given;
     for (qsizetype i = 0; i < full.size(); ++i)
         c.characters.push_back(usageOf(db, withTable, chars, full.mid(i, 1)));

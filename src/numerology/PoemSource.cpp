@@ -204,6 +204,8 @@ std::vector<PoemSource> findPoemSources(const QString &given, int limit)
 QString givenNameOf(const ScoredName &name)
 {
     const QString &full = name.name;
+    if (name.surnameLength > 0)
+        return full.mid(name.surnameLength);
     if (full.size() <= 2)
         return full.mid(1);
     if (full.size() >= 4)

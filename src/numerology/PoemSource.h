@@ -55,8 +55,8 @@ private:
 const PoemSourceIndex &sharedPoemSourceIndex();
 std::vector<PoemSource> findPoemSources(const QString &given, int limit = 3);
 
-// The given name of a scored name: its grids tell a compound surname from a two-character
-// given name.
+// The given name of a scored name: the surname's length where it is known, otherwise its grids
+// tell a compound surname from a two-character given name.
 QString givenNameOf(const ScoredName &name);
 
 // The report's 诗词出处 block (HTML) for a name.
