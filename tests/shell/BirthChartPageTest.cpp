@@ -31,13 +31,6 @@ protected:
         window->showPage(QStringLiteral("TabSheet13"));
         return static_cast<birthchart::BirthChartPage *>(window->page(QStringLiteral("TabSheet13")));
     }
-    static void choose(birthchart::BirthChartPanel *panel, int y, int m, int d, int h, int min)
-    {
-        panel->manualChoice()->setChecked(true);
-        const int values[5] = {y, m, d, h, min};
-        for (int i = 0; i < 5; ++i)
-            panel->manualList(i)->setCurrentText(QString::number(values[i]));
-    }
     QString field(QWidget *parent, const char *name) { return child<QLineEdit>(parent, name)->text(); }
     QString pillars(QWidget *parent)
     {
@@ -217,4 +210,40 @@ TEST_F(BirthChartPageTest, SurnameOriginOpensTheReadingWindowOrSaysWhyNot)
     chart->showZodiacReading();
     EXPECT_FALSE(reading->textBox()->isVisible());
     EXPECT_EQ(reading->windowTitle().toStdString(), "生肖分析 --龙");
+}
+
+// Asked for first thing after start, the profile is the stored one (2024-2-10 12:00, 甲辰 丙寅
+// 甲辰 庚午), not the built-in one.
+class StoredBirthTimeTest : public BirthChartPageTest {
+protected:
+    void SetUp() override
+    {
+        BirthChartPageTest::SetUp();
+        beforeStart([](data::Database &db) {
+            db.exec(QStringLiteral("update 初始信息 set 年=?, 月=?, 日=?, 时=?, 分=?"),
+                    {QStringLiteral("2024"), QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("12"),
+                     QStringLiteral("0")});
+        });
+        start();
+    }
+};
+
+TEST_F(StoredBirthTimeTest, ManualNamingsProfileChoiceFirst)
+{
+    auto *naming = static_cast<birthchart::ManualNamingWindow *>(window->window(QStringLiteral("TForm16")));
+    naming->panel()->profileChoice()->setChecked(true);
+    ASSERT_TRUE(naming->panel()->compute());
+    EXPECT_EQ(pillars(naming).toStdString(), "甲辰 丙寅 甲辰 庚午");
+}
+
+TEST_F(StoredBirthTimeTest, ScoringFirst)
+{
+    window->showPage(QStringLiteral("TabSheet12"));
+    auto *scoring = static_cast<numerology::NameScoringPage *>(window->page(QStringLiteral("TabSheet12")));
+    child<QLineEdit>(scoring, "Edit1")->setText(QStringLiteral("王"));
+    child<QLineEdit>(scoring, "Edit2")->setText(QStringLiteral("小明"));
+    scoring->scoreEnteredName();
+    auto *analysis = static_cast<numerology::AnalysisWindow *>(window->window(QStringLiteral("TForm2")));
+    const QString report = analysis->view()->toPlainText();
+    EXPECT_TRUE(report.contains(QStringLiteral("甲辰 丙寅 甲辰 庚午"))) << report.toStdString();
 }

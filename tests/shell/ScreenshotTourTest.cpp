@@ -55,13 +55,6 @@ protected:
         if (!out.isEmpty())
             EXPECT_TRUE(shot.save(QDir(out).filePath(name + QStringLiteral(".png")))) << name.toStdString();
     }
-    static void choose(birthchart::BirthChartPanel *panel, int y, int m, int d, int h, int min)
-    {
-        panel->manualChoice()->setChecked(true);
-        const int values[5] = {y, m, d, h, min};
-        for (int i = 0; i < 5; ++i)
-            panel->manualList(i)->setCurrentText(QString::number(values[i]));
-    }
 };
 
 TEST_F(ScreenshotTour, NewPagesAndWindows)

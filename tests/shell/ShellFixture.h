@@ -3,12 +3,15 @@
 
 #include "TestSupport.h"
 
+#include "birthchart/ui/BirthChartPanel.h"
 #include "data/Database.h"
 #include "data/SharedDatabase.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QRadioButton>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -47,6 +50,14 @@ protected:
         T *w = parent->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
+    }
+    // A chart panel set to a birth time of its lists.
+    static void choose(birthchart::BirthChartPanel *panel, int y, int m, int d, int h, int min)
+    {
+        panel->manualChoice()->setChecked(true);
+        const int values[5] = {y, m, d, h, min};
+        for (int i = 0; i < 5; ++i)
+            panel->manualList(i)->setCurrentText(QString::number(values[i]));
     }
 
     QString tables = numerologyFixtureDir();

@@ -2,6 +2,7 @@
 
 #include "birthchart/BirthReadings.h"
 #include "birthchart/ui/BirthChartPanel.h"
+#include "birthchart/ui/ReadingWindow.h"
 #include "data/SharedDatabase.h"
 #include "data/TextNumber.h"
 #include "shell/BabyProfile.h"
@@ -23,9 +24,9 @@ const char kAboutCharts[] =
 
 } // namespace
 
-BirthChartPage::BirthChartPage(ReadingDisplay display, QWidget *parent)
+BirthChartPage::BirthChartPage(ReadingWindow *readings, QWidget *parent)
     : QWidget(parent)
-    , m_display(std::move(display))
+    , m_readingWindow(readings)
     , m_panel(new BirthChartPanel(true, QStringLiteral("五行不缺"), this))
 {
     auto *about = new QLabel(QString::fromUtf8(kAboutCharts), this);
@@ -72,8 +73,8 @@ void BirthChartPage::showZodiacReading()
     shell::runGuarded(this, [this] {
         const QString animal = m_panel->chart().zodiac;
         const QString html = zodiacReading(data::sharedDatabase(), animal);
-        if (!html.isEmpty() && m_display.showHtml)
-            m_display.showHtml(QStringLiteral("生肖分析 --") + animal, html);
+        if (!html.isEmpty())
+            m_readingWindow->showHtml(QStringLiteral("生肖分析 --") + animal, html);
     });
 }
 
@@ -84,8 +85,8 @@ void BirthChartPage::showStarSignReading()
     shell::runGuarded(this, [this] {
         const QString sign = m_panel->chart().starSign;
         const QString html = starSignReading(data::sharedDatabase(), sign);
-        if (!html.isEmpty() && m_display.showHtml)
-            m_display.showHtml(QStringLiteral("星座分析 --") + sign, html);
+        if (!html.isEmpty())
+            m_readingWindow->showHtml(QStringLiteral("星座分析 --") + sign, html);
     });
 }
 
@@ -97,8 +98,8 @@ void BirthChartPage::showBirthdayReading()
         const QString month = m_panel->chartMonth(), day = m_panel->chartDay();
         const QString text =
             birthdayReading(data::sharedDatabase(), data::parseInteger(month), data::parseInteger(day));
-        if (!text.isEmpty() && m_display.showTextModal)
-            m_display.showTextModal(QStringLiteral("生日分析 ") + month + QStringLiteral("月") + day + QStringLiteral("日"),
+        if (!text.isEmpty())
+            m_readingWindow->showTextModal(QStringLiteral("生日分析 ") + month + QStringLiteral("月") + day + QStringLiteral("日"),
                                     text);
     });
 }
@@ -110,8 +111,8 @@ void BirthChartPage::showHistoryToday()
     shell::runGuarded(this, [this] {
         const QString month = m_panel->chartMonth(), day = m_panel->chartDay();
         const QString html = historyToday(data::sharedDatabase(), month, day);
-        if (!html.isEmpty() && m_display.showHtml)
-            m_display.showHtml(QStringLiteral("历史上的今天-- ") + month + QStringLiteral("月") + day + QStringLiteral("日"),
+        if (!html.isEmpty())
+            m_readingWindow->showHtml(QStringLiteral("历史上的今天-- ") + month + QStringLiteral("月") + day + QStringLiteral("日"),
                                html);
     });
 }

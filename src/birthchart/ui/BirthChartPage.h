@@ -4,24 +4,18 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QPushButton;
 
 namespace qiming::birthchart {
 
 class BirthChartPanel;
-
-// Where readings are shown (the reading window), so this page needs no window of its own.
-struct ReadingDisplay {
-    std::function<void(const QString &title, const QString &html)> showHtml;
-    std::function<void(const QString &title, const QString &text)> showTextModal;
-};
+class ReadingWindow;
 
 class BirthChartPage final : public QWidget {
     Q_OBJECT
 public:
-    explicit BirthChartPage(ReadingDisplay display, QWidget *parent = nullptr);
+    // Readings are shown in the shared reading window, so this page needs no window of its own.
+    explicit BirthChartPage(ReadingWindow *readings, QWidget *parent = nullptr);
 
     // Showing the page: the stored profile is read again and the chart computed.
     void refresh();
@@ -34,7 +28,7 @@ public:
     void showHistoryToday();
 
 private:
-    ReadingDisplay m_display;
+    ReadingWindow *m_readingWindow;
     BirthChartPanel *m_panel;
     QPushButton *m_readings[4];
 };

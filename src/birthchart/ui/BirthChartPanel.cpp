@@ -3,6 +3,7 @@
 #include "data/TextNumber.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/widgets/MessageBoxes.h"
+#include "shell/ui/widgets/NumberList.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -30,12 +31,8 @@ QLineEdit *outputField(const QString &name, int width, QWidget *parent)
 
 QComboBox *numberList(const QString &name, int from, int to, int chosen, QWidget *parent)
 {
-    auto *list = new QComboBox(parent);
-    list->setObjectName(name);
-    for (int i = from; i <= to; ++i)
-        list->addItem(QString::number(i));
+    QComboBox *list = shell::makeNumberList(name, from, to, 12, parent);
     list->setCurrentIndex(chosen - from);
-    list->setMaxVisibleItems(12); // a normal-height popup, not one the height of the screen
     return list;
 }
 
@@ -153,6 +150,7 @@ bool BirthChartPanel::compute()
     shell::runGuarded(this, [&] {
         QString texts[5];
         if (m_useProfile->isChecked()) {
+            shell::ensureProfileLoaded(); // 人工取名 may be the first to ask for it
             showProfile();
             for (int i = 0; i < 5; ++i)
                 texts[i] = m_profileFields[i]->text();

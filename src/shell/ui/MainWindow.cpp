@@ -31,7 +31,6 @@
 #include "shell/ui/PlaceholderWindow.h"
 #include "shell/ui/SettingsWindow.h"
 #include "shell/ui/widgets/AppIcons.h"
-#include "shell/ui/widgets/HtmlView.h"
 #include "shell/ui/widgets/MessageBoxes.h"
 #include "shell/ui/widgets/WindowDirectory.h"
 #include "shell/ui/widgets/WindowPlacement.h"
@@ -68,6 +67,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     // Names are measured against the chart of the profile's birth time, as it stands when asked.
     numerology::setChartVerdictSource(birthchart::chartVerdictSource([]() -> std::optional<birthchart::BirthMoment> {
+        ensureProfileLoaded();
         const BabyProfile &p = liveProfile();
         bool ok[5];
         const birthchart::BirthMoment m{p.birthYear.toInt(&ok[0]), p.birthMonth.toInt(&ok[1]), p.birthDay.toInt(&ok[2]),
@@ -230,16 +230,9 @@ void MainWindow::createPages()
     auto *meaning = static_cast<numerology::NameMeaningWindow *>(window(QStringLiteral("TForm15")));
     addPage(QStringLiteral("TabSheet12"), QStringLiteral("名字评分"), new numerology::NameScoringPage(meaning, m_pages));
     auto *readingWindow = static_cast<birthchart::ReadingWindow *>(window(QStringLiteral("TForm14")));
-    birthchart::ReadingDisplay readings;
-    readings.showHtml = [readingWindow](const QString &title, const QString &html) {
-        readingWindow->showHtml(title, html);
-    };
-    readings.showTextModal = [readingWindow](const QString &title, const QString &text) {
-        readingWindow->showTextModal(title, text);
-    };
     numerology::setOriginDisplay(
         [readingWindow](const QString &title, const QString &html) { readingWindow->showHtml(title, html); });
-    auto *chartPage = new birthchart::BirthChartPage(readings, m_pages);
+    auto *chartPage = new birthchart::BirthChartPage(readingWindow, m_pages);
     addPage(QStringLiteral("TabSheet13"), QStringLiteral("生辰八字"), chartPage);
     m_pages->setCurrentWidget(page(QStringLiteral("TabSheet11")));
 

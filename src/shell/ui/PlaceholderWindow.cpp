@@ -41,12 +41,4 @@ void PlaceholderWindow::showEvent(QShowEvent *event)
     centerOnScreen(this);
 }
 
-QWidget *makePlaceholderPage(const QString &caption, QWidget *parent)
-{
-    auto *page = new QWidget(parent);
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(comingLabel(caption, page));
-    return page;
-}
-
 } // namespace qiming::shell

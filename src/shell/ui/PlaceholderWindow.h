@@ -15,7 +15,4 @@ protected:
     void showEvent(QShowEvent *event) override;
 };
 
-// A page of the main window waiting for its contents.
-QWidget *makePlaceholderPage(const QString &caption, QWidget *parent);
-
 } // namespace qiming::shell

@@ -4,6 +4,7 @@
 #include "calendar/LunarCalendar.h"
 #include "shell/BabyProfile.h"
 #include "shell/ui/widgets/MessageBoxes.h"
+#include "shell/ui/widgets/NumberList.h"
 #include "shell/ui/widgets/WindowPlacement.h"
 
 #include <QAbstractItemView>
@@ -185,14 +186,8 @@ QLineEdit *SettingsWindow::addDateField(QGridLayout *grid, int column, const cha
     field->setObjectName(QString::fromLatin1(fieldName));
     field->setReadOnly(true);
     field->setFixedWidth(column == 0 ? 52 : 34);
-    auto *list = new QComboBox(this);
-    list->setObjectName(QString::fromLatin1(listName));
-    for (int i = first; i <= last; ++i)
-        list->addItem(QString::number(i));
+    QComboBox *list = makeNumberList(QString::fromLatin1(listName), first, last, 16, this);
     list->setFixedWidth(22);
-    list->setMaxVisibleItems(16);
-    // A list popup of 16 rows, not a menu as tall as the screen (the year list has 176).
-    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     list->view()->setMinimumWidth(64);
     auto *cell = new QHBoxLayout;
     cell->setSpacing(0);
