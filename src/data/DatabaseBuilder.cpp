@@ -80,13 +80,6 @@ void setMeta(Database &db, const QString &key, const QString &value)
     db.exec(QStringLiteral("insert or replace into qiming_meta (key, value) values (?, ?)"), {key, value});
 }
 
-DataStamp readStamp(Database &db)
-{
-    return DataStamp::fromText(
-        db.scalar(QStringLiteral("select value from qiming_meta where key = ?"), {QStringLiteral("data_stamp")})
-            .toString());
-}
-
 
 int fillTable(Database &db, const TableDef &def, const std::vector<TsvTable> &sources)
 {
@@ -331,6 +324,13 @@ StatusResult checkDatabase(const QString &path, const QStringList &sourceDirs)
     else
         r.status = DataStatus::Current;
     return r;
+}
+
+DataStamp readStamp(Database &db)
+{
+    return DataStamp::fromText(
+        db.scalar(QStringLiteral("select value from qiming_meta where key = ?"), {QStringLiteral("data_stamp")})
+            .toString());
 }
 
 } // namespace qiming::data

@@ -24,6 +24,8 @@ struct DataStamp {
     QString text() const { return QString::number(version) + QLatin1Char(':') + hash; }
     static DataStamp fromText(const QString &text);
 };
+// The stamp an open database file carries (version 0 when it has none). Throws DatabaseError.
+DataStamp readStamp(Database &db);
 
 using BuildLog = std::function<void(const QString &line)>;
 

@@ -27,8 +27,8 @@ QString openDataStamp()
     if (!db.isOpen())
         return {};
     try {
-        return db.scalar(QStringLiteral("select value from qiming_meta where key = ?"), {QStringLiteral("data_stamp")})
-            .toString();
+        const data::DataStamp stamp = data::readStamp(db);
+        return stamp.version ? stamp.text() : QString();
     } catch (const std::exception &) {
         return {};
     }
