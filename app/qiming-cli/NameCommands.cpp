@@ -45,6 +45,16 @@ std::optional<int> parse(CommandLine &cl, const QStringList &args, bool withGend
             return BadInput;
         }
     }
+    if (withBirth && cl.parser.isSet(cl.birth)) {
+        QString error;
+        const auto moment = parseBirthArgument(cl.parser.value(cl.birth), &error);
+        if (!moment) {
+            err() << oneLine(error) << '\n';
+            return BadInput;
+        }
+        // The report measures the name against this moment.
+        numerology::setChartVerdictSource(birthchart::chartVerdictSource([m = *moment] { return std::optional(m); }));
+    }
     return openSharedDatabase(cl.parser, cl.db);
 }
 
@@ -97,24 +107,6 @@ int runScoreCommand(const QStringList &args)
 
 int runReportCommand(const QStringList &args)
 {
-    // The birth time is read before the common parse so that a bad one is a bad argument.
-    for (qsizetype i = 1; i + 1 < args.size(); ++i) {
-        QString text;
-        if (args.at(i) == QLatin1String("--birth"))
-            text = args.at(i + 1);
-        else if (args.at(i).startsWith(QLatin1String("--birth=")))
-            text = args.at(i).mid(8);
-        else
-            continue;
-        QString error;
-        const auto moment = parseBirthArgument(text, &error);
-        if (!moment) {
-            err() << oneLine(error) << '\n';
-            return BadInput;
-        }
-        numerology::setChartVerdictSource(birthchart::chartVerdictSource([m = *moment] { return std::optional(m); }));
-        break;
-    }
     return runNameCommand(args, QStringLiteral("名字解析页面（HTML，UTF-8） the analysis report page (HTML, UTF-8)"),
                           [](const numerology::ScoredName &s) {
                               out() << numerology::buildNameReport(data::sharedDatabase(), s, QStringLiteral("utf-8"));
