@@ -60,17 +60,15 @@ QString NameAgainstChart::html() const
         verdictText = QStringLiteral("名字的用字没有带来八字所缺或所喜的%1；如果看重五行，可以考虑五行属%1的字。")
                           .arg(wanted.join(QStringLiteral("、")));
     const QString row = QStringLiteral("<tr><td width=\"16%\"><b>%1</b></td><td>%2</td></tr>\n");
-    QString html = QStringLiteral(
-        "<table width=\"96%\" align=\"center\" border=\"1\" cellspacing=\"0\" cellpadding=\"8\" "
-        "bordercolor=\"#BBAC85\" bgcolor=\"#FDFBF2\">\n<tr><td colspan=\"2\"><b>八字与名字</b></td></tr>\n");
+    QString html = QStringLiteral("<tr><td colspan=\"2\"><b>八字与名字</b></td></tr>\n");
     html += row.arg(QStringLiteral("八字"), pillars.toHtmlEscaped());
     html += row.arg(QStringLiteral("五行"), QStringLiteral("%1（%2，以日主强弱推定所喜）").arg(needsText(*this), verdict));
     html += row.arg(QStringLiteral("名字用字"), chars.join(QStringLiteral("&nbsp;&nbsp;")));
     if (!verdictText.isEmpty())
         html += row.arg(QStringLiteral("结论"), verdictText);
     html += QStringLiteral("<tr><td colspan=\"2\"><font color=\"#7a6a4a\">传统上取名讲究用名字的五行补八字之不足，"
-                           "这是一种民俗习惯，仅供参考。</font></td></tr>\n</table>\n<p class=\"spacer\">&nbsp;</p>\n");
-    return html;
+                           "这是一种民俗习惯，仅供参考。</font></td></tr>\n");
+    return numerology::reportBlock(html);
 }
 
 NameAgainstChart measureNameAgainstChart(data::Database &db, const QString &given, const QStringList &elements,

@@ -35,23 +35,6 @@ CharacterMeaning characterMeaning(data::Database &db, const QString &ch)
     return m;
 }
 
-QString meaningBlock(data::Database &db, const QString &given)
-{
-    QString rows;
-    for (const QChar c : given) {
-        const CharacterMeaning m = characterMeaning(db, QString(c));
-        if (!m.found || m.meaning.isEmpty())
-            continue;
-        rows += QStringLiteral("<tr><td width=\"10%\" align=\"center\"><b>%1</b></td><td>%2</td></tr>\n")
-                    .arg(QString(c).toHtmlEscaped(), m.meaning.toHtmlEscaped());
-    }
-    if (rows.isEmpty())
-        return {};
-    return QStringLiteral("<table width=\"96%\" align=\"center\" border=\"1\" cellspacing=\"0\" cellpadding=\"8\" "
-                          "bordercolor=\"#BBAC85\" bgcolor=\"#FDFBF2\">\n<tr><td colspan=\"2\"><b>字义</b></td></tr>\n")
-           + rows + QStringLiteral("</table>\n<p class=\"spacer\">&nbsp;</p>\n");
-}
-
 QString htmlToPlainText(const QString &html)
 {
     QString text = html;

@@ -24,8 +24,6 @@ struct CharacterMeaning {
     QString words;   // 词语, separated by 、
 };
 CharacterMeaning characterMeaning(data::Database &db, const QString &ch);
-// The report's 字义 block: each given-name character's 寓意; empty when none has one.
-QString meaningBlock(data::Database &db, const QString &given);
 // An HTML fragment as plain text: one paragraph or heading a line, entities decoded.
 QString htmlToPlainText(const QString &html);
 

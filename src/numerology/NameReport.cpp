@@ -34,6 +34,20 @@ const QString kTableStart = QStringLiteral(
     "<table width=\"96%\" align=\"center\" border=\"1\" cellspacing=\"0\" cellpadding=\"8\" "
     "bordercolor=\"#BBAC85\" bgcolor=\"#FDFBF2\">\n");
 
+// The 字义 block: each given-name character's 寓意; empty when none has one.
+QString meaningBlock(data::Database &db, const QString &given)
+{
+    QString rows;
+    for (const QChar c : given) {
+        const CharacterMeaning m = characterMeaning(db, QString(c));
+        if (!m.found || m.meaning.isEmpty())
+            continue;
+        rows += QStringLiteral("<tr><td width=\"10%\" align=\"center\"><b>%1</b></td><td>%2</td></tr>\n")
+                    .arg(QString(c).toHtmlEscaped(), m.meaning.toHtmlEscaped());
+    }
+    return rows.isEmpty() ? QString() : reportBlock(QStringLiteral("<tr><td colspan=\"2\"><b>字义</b></td></tr>\n") + rows);
+}
+
 QString escaped(const QString &text)
 {
     return text.toHtmlEscaped();
@@ -58,6 +72,11 @@ struct GridText {
 };
 
 } // namespace
+
+QString reportBlock(const QString &rows)
+{
+    return kTableStart + rows + QStringLiteral("</table>\n<p class=\"spacer\">&nbsp;</p>\n");
+}
 
 QString scoreComment(int score)
 {

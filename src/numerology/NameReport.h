@@ -29,6 +29,9 @@ QString buildNameReport(data::Database &db, const ScoredName &input,
 QString buildNameReport(data::Database &db, const ScoredName &input, const NameCheck &check,
                         const ScoreBreakdown &breakdown, const QString &charset = QStringLiteral("gb2312"));
 
+// A block the report adds to its template: rows in the report's boxed table, and the space after.
+QString reportBlock(const QString &rows);
+
 // The report's two blocks as HTML tables: the name check, and how the score was made.
 QString nameCheckHtml(const NameCheck &check);
 QString scoreExplanationHtml(const ScoreBreakdown &breakdown);

@@ -4,6 +4,7 @@
 #include "data/PerConnection.h"
 #include "data/RowSet.h"
 #include "data/SharedDatabase.h"
+#include "numerology/NameReport.h"
 
 #include <sqlite3.h>
 
@@ -252,11 +253,9 @@ QString poemSourceBlock(data::Database &db, const ScoredName &name)
                                  : QStringLiteral("在本软件收录的诗词中，没有找到含有“%1”字的诗句。");
         rows = QStringLiteral("<tr><td>%1</td></tr>\n").arg(none.arg(escaped(given)));
     }
-    return QStringLiteral("<table width=\"96%\" align=\"center\" border=\"1\" cellspacing=\"0\" cellpadding=\"8\" "
-                          "bordercolor=\"#BBAC85\" bgcolor=\"#FDFBF2\">\n"
-                          "<tr><td><span class=\"heading\">诗词出处：</span>名字中的字在古诗词里同句或同联出现之处，"
-                          "供您体会字的意境。</td></tr>\n")
-        + rows + QStringLiteral("</table>\n<p class=\"spacer\">&nbsp;</p>\n");
+    return reportBlock(QStringLiteral("<tr><td><span class=\"heading\">诗词出处：</span>名字中的字在古诗词里同句或同联出现之处，"
+                                      "供您体会字的意境。</td></tr>\n")
+                       + rows);
 }
 
 } // namespace qiming::numerology
