@@ -17,8 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTableWidget>
@@ -119,11 +117,7 @@ void FavouritesWindow::printList()
     shell::runGuarded(this, [this] {
         QTextDocument document;
         document.setHtml(favouritesHtml());
-        QPrinter printer(QPrinter::HighResolution);
-        QPrintDialog dialog(&printer, this);
-        dialog.setObjectName(QStringLiteral("PrintDialog1"));
-        if (dialog.exec() == QDialog::Accepted)
-            shell::printDocument(document, printer);
+        shell::printWithDialog(document, this);
     });
 }
 

@@ -27,6 +27,10 @@ namespace qiming::shell {
 
 namespace {
 
+// The birth years the lists and the calendar offer.
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2075;
+
 QLabel *label(const QString &text, QWidget *parent)
 {
     return new QLabel(text, parent);
@@ -78,7 +82,7 @@ SettingsWindow::SettingsWindow(QWidget *parent)
     layout->addWidget(label(QStringLiteral("宝宝生日(公历)"), this));
     auto *dateGrid = new QGridLayout;
     dateGrid->setHorizontalSpacing(2);
-    addDateField(dateGrid, 0, "Edit8", "ComboBox2", QStringLiteral("年"), 1900, 2075, &p.birthYear);
+    addDateField(dateGrid, 0, "Edit8", "ComboBox2", QStringLiteral("年"), kFirstYear, kLastYear, &p.birthYear);
     addDateField(dateGrid, 1, "Edit9", "ComboBox3", QStringLiteral("月"), 1, 12, &p.birthMonth);
     addDateField(dateGrid, 2, "Edit10", "ComboBox4", QStringLiteral("日"), 1, 31, &p.birthDay);
     addDateField(dateGrid, 3, "Edit11", "ComboBox5", QStringLiteral("时"), 0, 23, &p.birthHour);
@@ -234,10 +238,7 @@ void SettingsWindow::showProfile()
     const BabyProfile &p = liveProfile();
     const bool wasSyncing = std::exchange(m_syncing, true);
     m_surname->setText(p.surname);
-    for (const DateField &d : m_dateFields) {
-        d.field->setText(*d.value);
-        d.list->setCurrentIndex(d.list->findText(*d.value));
-    }
+    showDateFields();
     m_oneChar->setChecked(p.givenNameLength == 1);
     m_twoChars->setChecked(p.givenNameLength == 2);
     m_fixedEnabled->setChecked(p.fixedCharEnabled);
@@ -247,6 +248,14 @@ void SettingsWindow::showProfile()
     m_syncing = wasSyncing;
     setGenderChoice(p.gender);
     showLunarLine();
+}
+
+void SettingsWindow::showDateFields()
+{
+    for (const DateField &d : m_dateFields) {
+        d.field->setText(*d.value);
+        d.list->setCurrentIndex(d.list->findText(*d.value));
+    }
 }
 
 void SettingsWindow::showLunarLine()
@@ -267,10 +276,7 @@ void SettingsWindow::setBirthDate(const QDate &date)
     p.birthYear = QString::number(date.year());
     p.birthMonth = QString::number(date.month());
     p.birthDay = QString::number(date.day());
-    for (const DateField &d : m_dateFields) {
-        d.field->setText(*d.value);
-        d.list->setCurrentIndex(d.list->findText(*d.value));
-    }
+    showDateFields();
     showLunarLine();
 }
 
@@ -284,8 +290,8 @@ void SettingsWindow::chooseDateOnCalendar()
     calendar->setLocale(QLocale(QLocale::Chinese, QLocale::China));
     calendar->setFirstDayOfWeek(Qt::Monday);
     calendar->setGridVisible(true);
-    calendar->setMinimumDate(QDate(1900, 1, 1));
-    calendar->setMaximumDate(QDate(2075, 12, 31));
+    calendar->setMinimumDate(QDate(kFirstYear, 1, 1));
+    calendar->setMaximumDate(QDate(kLastYear, 12, 31));
     const BabyProfile &p = liveProfile();
     const QDate current(p.birthYear.toInt(), p.birthMonth.toInt(), p.birthDay.toInt());
     if (current.isValid())

@@ -44,6 +44,8 @@ private:
     };
     void showProfile();
     void showLunarLine();
+    // Each birth field and its list show the profile's value.
+    void showDateFields();
     void setGenderChoice(const QString &code);
     void rebuildPositionList();
     QLineEdit *addDateField(QGridLayout *grid, int column, const char *fieldName, const char *listName,

@@ -56,14 +56,17 @@ QTextBrowser *showHtmlPage(QWidget *container, const QString &text, const QStrin
 
 bool printPage(QTextBrowser *view)
 {
-    if (!view)
-        return false;
+    return view && printWithDialog(*view->document(), view->window());
+}
+
+bool printWithDialog(const QTextDocument &document, QWidget *parent)
+{
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, view->window());
+    QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("打印"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    return printDocument(*view->document(), printer);
+    return printDocument(document, printer);
 }
 
 bool printDocument(const QTextDocument &document, QPrinter &printer)

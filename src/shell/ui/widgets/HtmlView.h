@@ -19,6 +19,8 @@ QTextBrowser *currentHtmlView(QWidget *container);
 // The platform's print dialog (which offers a PDF file too), then printDocument.
 // False when cancelled.
 bool printPage(QTextBrowser *view);
+// The print dialog over parent, then printDocument. False when cancelled.
+bool printWithDialog(const QTextDocument &document, QWidget *parent);
 // Lays the page out at 96 dpi, the sizes its px values mean, and scales the painter up to
 // the printer's resolution; drawn at printer resolution directly the text would be specks.
 bool printDocument(const QTextDocument &document, QPrinter &printer);
