@@ -144,24 +144,4 @@ QString linkCharacters(const QString &html, const QString &own)
     return out;
 }
 
-namespace {
-
-OriginDisplay &display()
-{
-    static OriginDisplay d;
-    return d;
-}
-
-} // namespace
-
-void setOriginDisplay(OriginDisplay d)
-{
-    display() = std::move(d);
-}
-
-const OriginDisplay &originDisplay()
-{
-    return display();
-}
-
 } // namespace qiming::numerology

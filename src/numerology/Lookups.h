@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <functional>
 
 namespace qiming::data {
 class Database;
@@ -38,10 +37,5 @@ QString charactersReadAs(data::Database &db, const QString &typed);
 // all but the entry's own character: those inside <span class="links">, or every one on a
 // page without such spans.
 QString linkCharacters(const QString &html, const QString &own);
-
-// Where the scoring page shows an origin (the reading window), set by the program.
-using OriginDisplay = std::function<void(const QString &title, const QString &html)>;
-void setOriginDisplay(OriginDisplay display);
-const OriginDisplay &originDisplay();
 
 } // namespace qiming::numerology

@@ -147,8 +147,8 @@ void NameScoringPage::showSurnameOrigin()
                                QStringLiteral("对不起，暂时没有您要查找的姓氏信息，麻烦告诉我们哦~"));
             return;
         }
-        if (originDisplay())
-            originDisplay()(QStringLiteral("百家姓 --") + surname, intro);
+        if (m_showOrigin)
+            m_showOrigin(QStringLiteral("百家姓 --") + surname, intro);
     });
 }
 

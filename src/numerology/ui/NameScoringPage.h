@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -22,6 +24,9 @@ public:
     void lookupNameMeaning();
     // "姓氏起源": the surname's origin in the reading window, or why not.
     void showSurnameOrigin();
+    // Where an origin is shown (the reading window), set by the program.
+    using OriginDisplay = std::function<void(const QString &title, const QString &html)>;
+    void setOriginDisplay(OriginDisplay display) { m_showOrigin = std::move(display); }
     // The verses the given name's characters stand together in.
     void showPoemSources(const QString &given);
 
@@ -41,6 +46,7 @@ private:
     QPushButton *m_lookup;
     QLabel *m_sources;
     QLabel *m_chartLine;
+    OriginDisplay m_showOrigin;
     QString m_firstMeaning;
     QString m_secondMeaning;
 };

@@ -84,7 +84,6 @@ MainWindow::~MainWindow()
 {
     numerology::setAnalysisWindow(nullptr);
     numerology::setChartVerdictSource({});
-    numerology::setOriginDisplay({});
     for (const QString &name :
          {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6"), QStringLiteral("TForm16")})
         registerWindowOpener(name, {});
@@ -228,10 +227,11 @@ void MainWindow::createPages()
     addPage(QStringLiteral("TabSheet10"), QStringLiteral("取小名"), nicknames);
     setPageAction(QStringLiteral("TabSheet10"), [nicknames] { nicknames->writeHeader(); });
     auto *meaning = static_cast<numerology::NameMeaningWindow *>(window(QStringLiteral("TForm15")));
-    addPage(QStringLiteral("TabSheet12"), QStringLiteral("名字评分"), new numerology::NameScoringPage(meaning, m_pages));
     auto *readingWindow = static_cast<birthchart::ReadingWindow *>(window(QStringLiteral("TForm14")));
-    numerology::setOriginDisplay(
+    auto *scoring = new numerology::NameScoringPage(meaning, m_pages);
+    scoring->setOriginDisplay(
         [readingWindow](const QString &title, const QString &html) { readingWindow->showHtml(title, html); });
+    addPage(QStringLiteral("TabSheet12"), QStringLiteral("名字评分"), scoring);
     auto *chartPage = new birthchart::BirthChartPage(readingWindow, m_pages);
     addPage(QStringLiteral("TabSheet13"), QStringLiteral("生辰八字"), chartPage);
     m_pages->setCurrentWidget(page(QStringLiteral("TabSheet11")));
