@@ -91,7 +91,7 @@ function jijieHtml(c) {
 function isBackSense(zi, gloss) {
   if (/^(surname|(old |archaic |Japanese )?variant of|abbr\. for|see |used in |\(Japanese|Japanese )/i.test(gloss)) return true;
   if (/\b(Dynasty|dynasty|Kingdom|Republic|Empire|surname|Japanese)\b/.test(gloss)) return true;
-  if (/^[A-Z][a-z]/.test(gloss) && !/^(I|A)\b/.test(gloss)) return true; // Germany, United Kingdom, Mori …
+  if (/^[A-Z][a-z]/.test(gloss)) return true; // Germany, United Kingdom, Mori …
   return gloss.includes(`variant of ${zi}`);
 }
 
