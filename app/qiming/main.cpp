@@ -1,7 +1,7 @@
 // The windowed program. It works on "data.dll" in its working directory.
 #include "data/DatabaseBuilder.h"
-#include "shell/ui/MainWindow.h"
-#include "shell/ui/widgets/AppIcons.h"
+#include "shell/MainWindow.h"
+#include "widgets/AppIcons.h"
 
 #include <QApplication>
 #include <QFont>
@@ -68,9 +68,9 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(g_qtHandler);
     QApplication::setApplicationName(QStringLiteral("qiming"));
     QApplication::setApplicationVersion(qiming::data::programVersion());
-    QApplication::setWindowIcon(qiming::shell::applicationIcon());
+    QApplication::setWindowIcon(qiming::widgets::applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("qiming"));
-    qiming::shell::installQtTranslations();
+    qiming::widgets::installQtTranslations();
     // Left to fontconfig, Han characters may come out in Japanese glyph forms.
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),

@@ -77,8 +77,8 @@ TEST_F(OtherNamesPages, ATestedPetNameIsTheOnlyRowAndItsSurnameIsTheProfiles)
 {
     NicknamePage *page = nicknames();
     ASSERT_TRUE(page);
-    shell::ensureProfileLoaded();
-    shell::liveProfile().surname = QStringLiteral("王"); // typed in the settings, not saved
+    profile::ensureProfileLoaded();
+    profile::liveProfile().surname = QStringLiteral("王"); // typed in the settings, not saved
     page->input()->setText(QStringLiteral("明明"));
     test::ModalAnswerer answerer;
     page->findChild<QPushButton *>(QStringLiteral("testButton"))->click();

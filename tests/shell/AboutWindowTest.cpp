@@ -1,7 +1,7 @@
 // The box 关于: version, data, sources and licences, and the word on what numerology is.
 #include "ShellFixture.h"
 
-#include "shell/ui/AboutWindow.h"
+#include "shell/AboutWindow.h"
 
 #include <QTextBrowser>
 #include <QToolButton>

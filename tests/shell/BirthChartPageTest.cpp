@@ -8,7 +8,7 @@
 #include "birthchart/ui/ReadingWindow.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameScoringPage.h"
-#include "shell/ui/SettingsWindow.h"
+#include "profile/ui/SettingsWindow.h"
 
 #include <QPlainTextEdit>
 #include <QTextBrowser>
@@ -48,13 +48,13 @@ TEST_F(BirthChartPageTest, ShowingThePageAndSavingTheProfileComputeTheStoredBirt
     EXPECT_EQ(field(page, "Edit24").toStdString(), "马");
 
     ModalAnswerer answerer;
-    shell::BabyProfile &p = shell::liveProfile();
+    profile::BabyProfile &p = profile::liveProfile();
     p.birthYear = QStringLiteral("2024");
     p.birthMonth = QStringLiteral("2");
     p.birthDay = QStringLiteral("10");
     p.birthHour = QStringLiteral("12");
     p.birthMinute = QStringLiteral("0");
-    static_cast<shell::SettingsWindow *>(window->window(QStringLiteral("TForm7")))->saveSettings();
+    static_cast<profile::SettingsWindow *>(window->window(QStringLiteral("TForm7")))->saveSettings();
     EXPECT_EQ(pillars(page).toStdString(), "甲辰 丙寅 甲辰 庚午");
     EXPECT_EQ(field(page, "Edit17").toStdString(), "木土");
     EXPECT_EQ(field(page, "Edit21").toStdString(), "甲辰年一月初一日午时");

@@ -6,10 +6,10 @@
 #include "data/RowSet.h"
 #include "generation/CandidateListModel.h"
 #include "generation/ClassicNames.h"
-#include "generation/ui/CandidateListView.h"
+#include "namelist/CandidateListView.h"
 #include "generation/ui/ClassicPage.h"
 #include "generation/ui/HighScorePage.h"
-#include "generation/ui/ListActions.h"
+#include "namelist/ListActions.h"
 #include "numerology/SharedNumerology.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "review/ui/ConditionFilterWindow.h"
@@ -111,7 +111,7 @@ TEST_F(ClassicAndFiltersTest, TheClassicPageFillsItsTableAndOffersTheListActions
     start();
     generation::ClassicPage *page = classic();
     EXPECT_EQ(in<QLabel>(page, QStringLiteral("Label35"))->text(), QStringLiteral("每次随机生成405个名字，祝您找到有缘分的名字    "));
-    EXPECT_EQ(in<QLabel>(page, QStringLiteral("Label31"))->text(), generation::kListHint);
+    EXPECT_EQ(in<QLabel>(page, QStringLiteral("Label31"))->text(), namelist::kListHint);
     auto *menu = in<QMenu>(page, QStringLiteral("jingdianPopupMenu1"));
     QStringList entries;
     for (QAction *a : menu->actions())
@@ -144,14 +144,14 @@ TEST_F(ClassicAndFiltersTest, NamesKeepTheFlagsTheyWereDrawnWith)
     generation::ClassicPage *page = classic();
     in<QPushButton>(page, QStringLiteral("Button9"))->click();
     // The profile changes after the draw.
-    shell::liveProfile().surname = QStringLiteral("欧阳");
-    shell::liveProfile().givenNameLength = 1;
-    shell::liveProfile().gender = QStringLiteral("nv");
+    profile::liveProfile().surname = QStringLiteral("欧阳");
+    profile::liveProfile().givenNameLength = 1;
+    profile::liveProfile().gender = QStringLiteral("nv");
 
     withConditionFilter(in<QPushButton>(page, QStringLiteral("Button25")), [&] {
         const generation::CandidateListModel *scored = page->scoredList();
         ASSERT_EQ(scored->size(), 405);
-        EXPECT_EQ(generation::conditionFilterSource(), scored);
+        EXPECT_EQ(namelist::conditionFilterSource(), scored);
         for (int r = 0; r < scored->size(); ++r) {
             const numerology::ScoredName &row = scored->candidate(r).scored;
             const numerology::ScoredName own = numerology::scoreFullName(row.name, true, false, QStringLiteral("nan"));
@@ -245,8 +245,8 @@ TEST_F(ClassicAndFiltersTest, ConditionFilterControlsAndDefaults)
 TEST_F(ClassicAndFiltersTest, AGirlsListLosesItsLonelyNumbersAndWindowsOpenOverTheFilters)
 {
     start();
-    shell::ensureProfileLoaded();
-    shell::liveProfile().gender = QStringLiteral("nv");
+    profile::ensureProfileLoaded();
+    profile::liveProfile().gender = QStringLiteral("nv");
     generation::HighScorePage *page = highScore();
     // 李明明 has 总格 23, a lonely number whose level is allowed; 李明文 has none.
     page->list()->setIdentity({true, false, QStringLiteral("nv")});
@@ -275,7 +275,7 @@ TEST_F(ClassicAndFiltersTest, AGirlsListLosesItsLonelyNumbersAndWindowsOpenOverT
             EXPECT_EQ(resultNames(w->results()), QStringList({"李明明", "李明文"}));
 
             // The report and the favourites opened from here sit over this window.
-            generation::CandidateListView *view = w->resultsView();
+            namelist::CandidateListView *view = w->resultsView();
             view->setCurrentIndex(w->results()->index(0, 1));
             emit view->doubleClicked(view->currentIndex());
             ASSERT_TRUE(analysis()->isVisible());
@@ -290,7 +290,7 @@ TEST_F(ClassicAndFiltersTest, AGirlsListLosesItsLonelyNumbersAndWindowsOpenOverT
     EXPECT_EQ(favouritesOwner, QStringLiteral("TForm6"));
 
     // A boy: the option is off and cannot be ticked.
-    shell::liveProfile().gender = QStringLiteral("nan");
+    profile::liveProfile().gender = QStringLiteral("nan");
     withConditionFilter(in<QPushButton>(page, QStringLiteral("Button8")), [&] {
         withSuperFilter([&] {
             auto *lonely = in<QCheckBox>(superFilter(), QStringLiteral("CheckBox6"));

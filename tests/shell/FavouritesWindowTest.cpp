@@ -6,7 +6,7 @@
 #include "numerology/ui/AnalysisWindow.h"
 #include "review/Favourites.h"
 #include "review/ui/FavouritesWindow.h"
-#include "shell/ui/widgets/HtmlView.h"
+#include "widgets/HtmlView.h"
 
 #include <QClipboard>
 #include <QStringDecoder>
@@ -90,9 +90,9 @@ TEST_F(FavouritesTest, EachNameIsAnalysedWithItsOwnSplitAndGender)
     // A stored gender that is neither code (only another program could have written it).
     data::sharedDatabase().exec(QStringLiteral("insert into 自选列表 (名字, danxing, danming, xingbie) values (?, ?, ?, ?)"),
                                 {QStringLiteral("李安"), QStringLiteral("true"), QStringLiteral("true"), QStringLiteral("x")});
-    shell::ensureProfileLoaded();
-    shell::liveProfile().surname = QStringLiteral("王");
-    shell::liveProfile().givenNameLength = 2;
+    profile::ensureProfileLoaded();
+    profile::liveProfile().surname = QStringLiteral("王");
+    profile::liveProfile().givenNameLength = 2;
     review::FavouritesWindow *w = showFavourites();
     w->showAnalysis();
     ASSERT_TRUE(analysis()->view());
@@ -143,7 +143,7 @@ TEST_F(FavouritesTest, AReportOpenedFromTheModalWindowCanBeScrolledPrintedAndClo
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.file(QStringLiteral("favourite.pdf")));
-        EXPECT_TRUE(shell::printDocument(*analysis()->view()->document(), printer));
+        EXPECT_TRUE(widgets::printDocument(*analysis()->view()->document(), printer));
         analysis()->close();
         EXPECT_FALSE(analysis()->isVisible());
         EXPECT_TRUE(favourites()->isVisible());

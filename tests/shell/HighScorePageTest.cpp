@@ -4,7 +4,7 @@
 #include "data/RowSet.h"
 #include "generation/CandidateListModel.h"
 #include "generation/HighScoreRun.h"
-#include "generation/ui/CandidateListView.h"
+#include "namelist/CandidateListView.h"
 #include "generation/ui/HighScorePage.h"
 #include "numerology/ui/AnalysisWindow.h"
 
@@ -42,9 +42,9 @@ protected:
     generation::HighScoreRun *prepareGirlsRun()
     {
         start();
-        shell::ensureProfileLoaded();
-        shell::liveProfile().surname = QStringLiteral("欧阳");
-        shell::liveProfile().gender = QStringLiteral("nv");
+        profile::ensureProfileLoaded();
+        profile::liveProfile().surname = QStringLiteral("欧阳");
+        profile::liveProfile().gender = QStringLiteral("nv");
         generation::HighScoreRun *run = page()->run();
         run->setSliceMs(0);
         return run;
@@ -71,17 +71,17 @@ TEST_F(HighScorePageTest, ARunListsTheHighScorersAndSaysSoOnce)
 TEST_F(HighScorePageTest, SingleNameAndFixedCharacterMessagesComeBeforeTheRun)
 {
     start();
-    shell::ensureProfileLoaded();
-    shell::liveProfile().givenNameLength = 1;
-    shell::liveProfile().fixedCharEnabled = true;
-    shell::liveProfile().fixedChar = QStringLiteral("安");
+    profile::ensureProfileLoaded();
+    profile::liveProfile().givenNameLength = 1;
+    profile::liveProfile().fixedCharEnabled = true;
+    profile::liveProfile().fixedChar = QStringLiteral("安");
     EXPECT_EQ(generateAndWait(), QStringList({QStringLiteral("单名模式可能比较少高分名字，将全部显示！"),
                                               QStringLiteral("您设置了指定字，将全部显示！"),
                                               QStringLiteral("全部名字计算完毕！")}));
     EXPECT_EQ(label("Label7"), QStringLiteral("总数量为：1"));
     EXPECT_EQ(page()->list()->candidate(0).scored.name, QStringLiteral("李安"));
     // A fixed character outside the dictionary is not in effect, and says nothing.
-    shell::liveProfile().fixedChar = QStringLiteral("x");
+    profile::liveProfile().fixedChar = QStringLiteral("x");
     EXPECT_EQ(generateAndWait(), QStringList({QStringLiteral("单名模式可能比较少高分名字，将全部显示！"),
                                               QStringLiteral("全部名字计算完毕！")}));
     EXPECT_EQ(label("Label7"), QStringLiteral("总数量为：3"));
@@ -124,9 +124,9 @@ TEST_F(HighScorePageTest, FavouritesKeepTheFlagsOfTheRunThatFormedTheName)
     start();
     generateAndWait();
     // The profile switches to one-character names after the run.
-    shell::liveProfile().givenNameLength = 1;
-    shell::liveProfile().gender = QStringLiteral("nv");
-    generation::CandidateListView *view = page()->view();
+    profile::liveProfile().givenNameLength = 1;
+    profile::liveProfile().gender = QStringLiteral("nv");
+    namelist::CandidateListView *view = page()->view();
     view->setCurrentIndex(page()->list()->index(0, 1));
     ModalAnswerer answerer;
     view->addToFavourites();
@@ -157,8 +157,8 @@ TEST_F(HighScorePageTest, GeneratingAgainDuringARunStartsAfreshAndReportsOnce)
     run->tick(); // part of the way
     ASSERT_FALSE(run->isFinished());
     // A fixed character now: the new run's set-up message must not find the old run ticking.
-    shell::liveProfile().fixedCharEnabled = true;
-    shell::liveProfile().fixedChar = QStringLiteral("安");
+    profile::liveProfile().fixedCharEnabled = true;
+    profile::liveProfile().fixedChar = QStringLiteral("安");
     child<QPushButton>(page(), "Button5")->click();
     waitForRunEnd();
     EXPECT_EQ(answerer.texts(), QStringList({QStringLiteral("您设置了指定字，将全部显示！"), QStringLiteral("全部名字计算完毕！")}));

@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 
 #include "data/SharedDatabase.h"
-#include "shell/ui/MainWindow.h"
+#include "shell/MainWindow.h"
 
 #include <gtest/gtest.h>
 

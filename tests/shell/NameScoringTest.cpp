@@ -4,7 +4,7 @@
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameMeaningWindow.h"
 #include "numerology/ui/NameScoringPage.h"
-#include "shell/ui/widgets/HtmlView.h"
+#include "widgets/HtmlView.h"
 
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -128,7 +128,7 @@ TEST_F(NameScoringTest, MeaningWindowShowsATabPerValidCharacter)
     scoringPage()->lookupNameMeaning();
     EXPECT_TRUE(meaning->tabs()->isTabVisible(0) && meaning->tabs()->isTabVisible(1));
     EXPECT_EQ(meaning->tabs()->currentIndex(), 1);
-    auto *secondView = shell::currentHtmlView(meaning->tabs()->widget(1));
+    auto *secondView = widgets::currentHtmlView(meaning->tabs()->widget(1));
     ASSERT_NE(secondView, nullptr);
     EXPECT_TRUE(secondView->toPlainText().contains(QStringLiteral("bright")));
 }
@@ -165,7 +165,7 @@ TEST_F(NameScoringTest, AReportPrintsToPdfAtReadableSize)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.file(QStringLiteral("report.pdf")));
     printer.setPageSize(QPageSize(QPageSize::A4));
-    ASSERT_TRUE(shell::printDocument(*analysis()->view()->document(), printer));
+    ASSERT_TRUE(widgets::printDocument(*analysis()->view()->document(), printer));
     const QByteArray pdf = readFileBytes(dir.file(QStringLiteral("report.pdf")));
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     // The report fills about three A4 pages at its own sizes; specks would fit on one.

@@ -71,12 +71,12 @@ TEST_F(Navigation, ShowingTheCurrentPageRunsNothing)
 TEST_F(Navigation, BirthChartPageBringsTheStoredProfileBack)
 {
     shell::MainWindow &w = start();
-    shell::ensureProfileLoaded();
-    shell::liveProfile().surname = QStringLiteral("王");
-    shell::liveProfile().birthYear = QStringLiteral("2020");
+    profile::ensureProfileLoaded();
+    profile::liveProfile().surname = QStringLiteral("王");
+    profile::liveProfile().birthYear = QStringLiteral("2020");
     w.showPage(QStringLiteral("TabSheet13"));
-    EXPECT_EQ(shell::liveProfile().surname, QStringLiteral("李"));
-    EXPECT_EQ(shell::liveProfile().birthYear, QStringLiteral("2014"));
+    EXPECT_EQ(profile::liveProfile().surname, QStringLiteral("李"));
+    EXPECT_EQ(profile::liveProfile().birthYear, QStringLiteral("2014"));
 }
 
 TEST_F(Navigation, EveryPageAndWindowIsReachableByKeyboard)

@@ -8,13 +8,13 @@
 #include "birthchart/ui/BirthChartPanel.h"
 #include "birthchart/ui/ManualNamingWindow.h"
 #include "generation/CandidateListModel.h"
-#include "generation/ui/CandidateListView.h"
+#include "namelist/CandidateListView.h"
 #include "numerology/SharedNumerology.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameScoringPage.h"
 #include "review/ui/DictionaryWindow.h"
-#include "shell/ui/SettingsWindow.h"
-#include "shell/ui/widgets/AppIcons.h"
+#include "profile/ui/SettingsWindow.h"
+#include "widgets/AppIcons.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -59,7 +59,7 @@ protected:
 
 TEST_F(ScreenshotTour, NewPagesAndWindows)
 {
-    shell::installQtTranslations();
+    widgets::installQtTranslations();
     start();
     shoot(window.get(), QStringLiteral("main-window"));
 
@@ -143,7 +143,7 @@ TEST_F(ScreenshotTour, NewPagesAndWindows)
         model.writeCandidateHeader();
         std::vector<numerology::ScoredName> names(6, *scored);
         model.appendCandidates(std::move(names));
-        generation::CandidateListView view(&model, {QStringLiteral("StringGrid1"), QStringLiteral("menu"),
+        namelist::CandidateListView view(&model, {QStringLiteral("StringGrid1"), QStringLiteral("menu"),
                                                     {40, 60, 70, 60, 60, 60, 60, 40}});
         view.resize(700, 220);
         view.show();
@@ -152,7 +152,7 @@ TEST_F(ScreenshotTour, NewPagesAndWindows)
     }
 
     // Settings with the lunar line and the calendar.
-    auto *settings = static_cast<shell::SettingsWindow *>(window->window(QStringLiteral("TForm7")));
+    auto *settings = static_cast<profile::SettingsWindow *>(window->window(QStringLiteral("TForm7")));
     settings->show();
     shoot(settings, QStringLiteral("settings"));
     {

@@ -2,7 +2,7 @@
 #include "ShellFixture.h"
 
 #include "data/RowSet.h"
-#include "shell/ui/SettingsWindow.h"
+#include "profile/ui/SettingsWindow.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -18,14 +18,14 @@ using namespace qiming::test;
 
 class SettingsTest : public ShellFixture {
 protected:
-    shell::SettingsWindow *settings()
+    profile::SettingsWindow *settings()
     {
-        return static_cast<shell::SettingsWindow *>(window->window(QStringLiteral("TForm7")));
+        return static_cast<profile::SettingsWindow *>(window->window(QStringLiteral("TForm7")));
     }
     // Shown without a modal loop, as the toolbar shows it but testable.
-    shell::SettingsWindow *showSettings()
+    profile::SettingsWindow *showSettings()
     {
-        shell::SettingsWindow *s = settings();
+        profile::SettingsWindow *s = settings();
         s->show();
         QApplication::processEvents();
         return s;
@@ -41,7 +41,7 @@ protected:
         return data::RowSet::load(data::sharedDatabase(), QStringLiteral("select * from 初始信息"));
     }
     // Presses "保存设置", answering the message box; returns its caption and text.
-    QString save(shell::SettingsWindow *s)
+    QString save(profile::SettingsWindow *s)
     {
         ModalAnswerer answerer;
         child<QPushButton>(s, "Button4")->click();
@@ -58,8 +58,8 @@ TEST_F(SettingsTest, StoredCompoundSurnameAndGirlAreShown)
                  QStringLiteral("28"), QStringLiteral("23"), QStringLiteral("0")});
     });
     start();
-    shell::SettingsWindow *s = showSettings();
-    const shell::BabyProfile &p = shell::liveProfile();
+    profile::SettingsWindow *s = showSettings();
+    const profile::BabyProfile &p = profile::liveProfile();
     EXPECT_EQ(p.surname, QStringLiteral("欧阳"));
     EXPECT_FALSE(p.singleSurname());
     EXPECT_EQ(p.gender, QStringLiteral("nv"));
@@ -75,7 +75,7 @@ TEST_F(SettingsTest, StoredCompoundSurnameAndGirlAreShown)
 TEST_F(SettingsTest, ImpossibleDateIsRefusedWithTheCalendarsMessageAndALeapDaySaves)
 {
     start();
-    shell::SettingsWindow *s = showSettings();
+    profile::SettingsWindow *s = showSettings();
     choose(s, "ComboBox2", QStringLiteral("2015"));
     choose(s, "ComboBox3", QStringLiteral("2"));
     choose(s, "ComboBox4", QStringLiteral("29"));
@@ -95,7 +95,7 @@ TEST_F(SettingsTest, ImpossibleDateIsRefusedWithTheCalendarsMessageAndALeapDaySa
 TEST_F(SettingsTest, SurnameAndFixedCharacterAreCheckedInThatOrder)
 {
     start();
-    shell::SettingsWindow *s = showSettings();
+    profile::SettingsWindow *s = showSettings();
     child<QLineEdit>(s, "editxs")->setText(QStringLiteral("a"));
     EXPECT_EQ(save(s), QStringLiteral("提示:姓氏输入不正确"));
     child<QLineEdit>(s, "editxs")->setText(QStringLiteral("王"));
@@ -107,7 +107,7 @@ TEST_F(SettingsTest, SurnameAndFixedCharacterAreCheckedInThatOrder)
     child<QCheckBox>(s, "CheckBox1")->setChecked(false);
     EXPECT_FALSE(child<QLineEdit>(s, "Editzd")->isEnabled());
     EXPECT_EQ(child<QLineEdit>(s, "Editzd")->text(), QStringLiteral("x"));
-    EXPECT_EQ(shell::effectiveFixedChar(), QString());
+    EXPECT_EQ(profile::effectiveFixedChar(), QString());
     EXPECT_EQ(save(s), QStringLiteral("提示:成功保存信息！"));
     EXPECT_EQ(storedRows().field(QStringLiteral("姓氏")), QStringLiteral("王"));
 }
@@ -115,16 +115,16 @@ TEST_F(SettingsTest, SurnameAndFixedCharacterAreCheckedInThatOrder)
 TEST_F(SettingsTest, LengthSwitchLeavesOnlyTheFirstPosition)
 {
     start();
-    shell::SettingsWindow *s = showSettings();
+    profile::SettingsWindow *s = showSettings();
     auto *position = child<QComboBox>(s, "ComboBox1");
     child<QCheckBox>(s, "CheckBox1")->setChecked(true);
     position->setCurrentIndex(1);
-    EXPECT_EQ(shell::liveProfile().fixedCharPosition, 2);
+    EXPECT_EQ(profile::liveProfile().fixedCharPosition, 2);
     child<QRadioButton>(s, "RadioButton5")->setChecked(true);
     EXPECT_EQ(position->count(), 1);
     EXPECT_EQ(position->currentText(), QStringLiteral("一"));
-    EXPECT_EQ(shell::liveProfile().fixedCharPosition, 1);
-    EXPECT_EQ(shell::liveProfile().givenNameLength, 1);
+    EXPECT_EQ(profile::liveProfile().fixedCharPosition, 1);
+    EXPECT_EQ(profile::liveProfile().givenNameLength, 1);
     child<QRadioButton>(s, "RadioButton6")->setChecked(true);
     EXPECT_EQ(position->count(), 2);
     EXPECT_EQ(position->currentIndex(), 0);
@@ -133,14 +133,14 @@ TEST_F(SettingsTest, LengthSwitchLeavesOnlyTheFirstPosition)
 TEST_F(SettingsTest, UnsavedEditsAreLiveAndAnUnsavedGenderIsDiscardedOnShowing)
 {
     start();
-    shell::SettingsWindow *s = showSettings();
+    profile::SettingsWindow *s = showSettings();
     child<QLineEdit>(s, "editxs")->setText(QStringLiteral("王"));
     child<QRadioButton>(s, "RadioButton2")->setChecked(true);
-    EXPECT_EQ(shell::liveProfile().gender, QStringLiteral("nv"));
+    EXPECT_EQ(profile::liveProfile().gender, QStringLiteral("nv"));
     s->hide();
-    EXPECT_EQ(shell::liveProfile().surname, QStringLiteral("王")); // what a generation mode would use
+    EXPECT_EQ(profile::liveProfile().surname, QStringLiteral("王")); // what a generation mode would use
     showSettings();
-    EXPECT_EQ(shell::liveProfile().gender, QStringLiteral("nan"));
+    EXPECT_EQ(profile::liveProfile().gender, QStringLiteral("nan"));
     EXPECT_EQ(child<QLineEdit>(s, "editxs")->text(), QStringLiteral("王"));
 }
 
@@ -148,7 +148,7 @@ TEST_F(SettingsTest, UnknownStoredGenderSelectsNeitherAndSavingKeepsIt)
 {
     beforeStart([](data::Database &db) { db.exec(QStringLiteral("update 初始信息 set 性别=?"), {QStringLiteral("x")}); });
     start();
-    shell::SettingsWindow *s = showSettings();
+    profile::SettingsWindow *s = showSettings();
     EXPECT_FALSE(child<QRadioButton>(s, "RadioButton1")->isChecked());
     EXPECT_FALSE(child<QRadioButton>(s, "RadioButton2")->isChecked());
     EXPECT_EQ(save(s), QStringLiteral("提示:成功保存信息！"));
@@ -159,9 +159,9 @@ TEST_F(SettingsTest, EmptyTableKeepsTheDefaultsAndTheFirstSaveInsertsTheRow)
 {
     beforeStart([](data::Database &db) { db.exec(QStringLiteral("delete from 初始信息")); });
     start();
-    shell::SettingsWindow *s = showSettings();
-    EXPECT_EQ(shell::liveProfile().surname, QStringLiteral("李"));
-    EXPECT_EQ(shell::liveProfile().birthYear, QStringLiteral("2014"));
+    profile::SettingsWindow *s = showSettings();
+    EXPECT_EQ(profile::liveProfile().surname, QStringLiteral("李"));
+    EXPECT_EQ(profile::liveProfile().birthYear, QStringLiteral("2014"));
     child<QRadioButton>(s, "RadioButton2")->setChecked(true);
     EXPECT_EQ(save(s), QStringLiteral("提示:成功保存信息！"));
     const data::RowSet stored = storedRows();
@@ -172,26 +172,26 @@ TEST_F(SettingsTest, EmptyTableKeepsTheDefaultsAndTheFirstSaveInsertsTheRow)
 TEST_F(SettingsTest, SavedSettingsSurviveARestart)
 {
     start();
-    shell::SettingsWindow *s = showSettings();
+    profile::SettingsWindow *s = showSettings();
     child<QLineEdit>(s, "editxs")->setText(QStringLiteral("欧阳"));
     child<QRadioButton>(s, "RadioButton2")->setChecked(true);
     choose(s, "ComboBox5", QStringLiteral("23"));
     EXPECT_EQ(save(s), QStringLiteral("提示:成功保存信息！"));
     window->close();
     window.reset();
-    shell::resetProfileForTests();
+    profile::resetProfileForTests();
 
     start();
     showSettings();
-    EXPECT_EQ(shell::liveProfile().surname, QStringLiteral("欧阳"));
-    EXPECT_EQ(shell::liveProfile().gender, QStringLiteral("nv"));
-    EXPECT_EQ(shell::liveProfile().birthHour, QStringLiteral("23"));
+    EXPECT_EQ(profile::liveProfile().surname, QStringLiteral("欧阳"));
+    EXPECT_EQ(profile::liveProfile().gender, QStringLiteral("nv"));
+    EXPECT_EQ(profile::liveProfile().birthHour, QStringLiteral("23"));
 }
 
 TEST_F(SettingsTest, ADatabaseErrorWhileSavingIsShownAndTheWindowStaysOpen)
 {
     start();
-    shell::SettingsWindow *s = showSettings();
+    profile::SettingsWindow *s = showSettings();
     data::closeDatabase();
     const QString shown = save(s);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("警告:"))) << shown.toStdString();
@@ -201,7 +201,7 @@ TEST_F(SettingsTest, ADatabaseErrorWhileSavingIsShownAndTheWindowStaysOpen)
 TEST_F(SettingsTest, TheCalendarFillsTheListsAndTheLunarLineFollowsThem)
 {
     start();
-    shell::SettingsWindow *s = showSettings();
+    profile::SettingsWindow *s = showSettings();
     auto *lunar = child<QLabel>(s, "lunarLine");
     // The fixture's 2014-8-8 at 8.
     EXPECT_EQ(lunar->text().toStdString(), "农历甲午年（马年）七月十三 辰时");
@@ -220,7 +220,7 @@ TEST_F(SettingsTest, TheCalendarFillsTheListsAndTheLunarLineFollowsThem)
     EXPECT_EQ(child<QLineEdit>(s, "Edit9")->text().toStdString(), "2");
     EXPECT_EQ(child<QLineEdit>(s, "Edit10")->text().toStdString(), "10");
     EXPECT_EQ(child<QComboBox>(s, "ComboBox4")->currentText().toStdString(), "10");
-    EXPECT_EQ(shell::liveProfile().birthDay.toStdString(), "10");
+    EXPECT_EQ(profile::liveProfile().birthDay.toStdString(), "10");
     EXPECT_EQ(lunar->text().toStdString(), "农历甲辰年（龙年）正月初一 辰时");
 
     // Hour 23 is the next day's 子时; a day the month lacks is said so.

@@ -6,8 +6,8 @@
 #include "birthchart/ui/BirthChartPanel.h"
 #include "data/Database.h"
 #include "data/SharedDatabase.h"
-#include "shell/BabyProfile.h"
-#include "shell/ui/MainWindow.h"
+#include "profile/BabyProfile.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,13 +22,13 @@ class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        shell::resetProfileForTests();
+        profile::resetProfileForTests();
         buildFixtureDatabase(dir.file(data::kDatabaseFileName), QStringList{tables} + moreTables);
     }
     void TearDown() override
     {
         window.reset();
-        shell::resetProfileForTests();
+        profile::resetProfileForTests();
     }
     // Changes the stored rows before the program starts.
     void beforeStart(const std::function<void(data::Database &)> &change)

@@ -5,8 +5,8 @@
 #include "birthchart/ui/ReadingWindow.h"
 #include "data/SharedDatabase.h"
 #include "data/TextNumber.h"
-#include "shell/BabyProfile.h"
-#include "shell/ui/widgets/MessageBoxes.h"
+#include "profile/BabyProfile.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,8 +58,8 @@ BirthChartPage::BirthChartPage(ReadingWindow *readings, QWidget *parent)
 
 void BirthChartPage::refresh()
 {
-    shell::runGuarded(this, [this] {
-        shell::reloadProfile();
+    widgets::runGuarded(this, [this] {
+        profile::reloadProfile();
         m_panel->showProfile();
     });
     m_panel->compute();
@@ -70,7 +70,7 @@ void BirthChartPage::showZodiacReading()
 {
     if (!m_panel->hasChart())
         return;
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const QString animal = m_panel->chart().zodiac;
         const QString html = zodiacReading(data::sharedDatabase(), animal);
         if (!html.isEmpty())
@@ -82,7 +82,7 @@ void BirthChartPage::showStarSignReading()
 {
     if (!m_panel->hasChart())
         return;
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const QString sign = m_panel->chart().starSign;
         const QString html = starSignReading(data::sharedDatabase(), sign);
         if (!html.isEmpty())
@@ -94,7 +94,7 @@ void BirthChartPage::showBirthdayReading()
 {
     if (!m_panel->hasChart())
         return;
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const QString month = m_panel->chartMonth(), day = m_panel->chartDay();
         const QString text =
             birthdayReading(data::sharedDatabase(), data::parseInteger(month), data::parseInteger(day));
@@ -108,7 +108,7 @@ void BirthChartPage::showHistoryToday()
 {
     if (!m_panel->hasChart())
         return;
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const QString month = m_panel->chartMonth(), day = m_panel->chartDay();
         const QString html = historyToday(data::sharedDatabase(), month, day);
         if (!html.isEmpty())

@@ -1,9 +1,9 @@
 #include "birthchart/ui/BirthChartPanel.h"
 
 #include "data/TextNumber.h"
-#include "shell/BabyProfile.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/NumberList.h"
+#include "profile/BabyProfile.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/NumberList.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -31,7 +31,7 @@ QLineEdit *outputField(const QString &name, int width, QWidget *parent)
 
 QComboBox *numberList(const QString &name, int from, int to, int chosen, QWidget *parent)
 {
-    QComboBox *list = shell::makeNumberList(name, from, to, 12, parent);
+    QComboBox *list = widgets::makeNumberList(name, from, to, 12, parent);
     list->setCurrentIndex(chosen - from);
     return list;
 }
@@ -138,7 +138,7 @@ BirthChartPanel::BirthChartPanel(bool useProfileAtStart, const QString &noneMiss
 
 void BirthChartPanel::showProfile()
 {
-    const shell::BabyProfile &p = shell::liveProfile();
+    const profile::BabyProfile &p = profile::liveProfile();
     const QString values[5] = {p.birthYear, p.birthMonth, p.birthDay, p.birthHour, p.birthMinute};
     for (int i = 0; i < 5; ++i)
         m_profileFields[i]->setText(values[i]);
@@ -147,10 +147,10 @@ void BirthChartPanel::showProfile()
 bool BirthChartPanel::compute()
 {
     bool done = false;
-    shell::runGuarded(this, [&] {
+    widgets::runGuarded(this, [&] {
         QString texts[5];
         if (m_useProfile->isChecked()) {
-            shell::ensureProfileLoaded(); // 人工取名 may be the first to ask for it
+            profile::ensureProfileLoaded(); // 人工取名 may be the first to ask for it
             showProfile();
             for (int i = 0; i < 5; ++i)
                 texts[i] = m_profileFields[i]->text();

@@ -3,8 +3,8 @@
 #include "birthchart/FavourableElement.h"
 #include "birthchart/ui/BirthChartPanel.h"
 #include "data/SharedDatabase.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowPlacement.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,7 +60,7 @@ ManualNamingWindow::ManualNamingWindow(QWidget *parent)
 void ManualNamingWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    shell::centerOnScreen(this);
+    widgets::centerOnScreen(this);
     m_panel->showProfile(); // the profile choice reads the live profile
 }
 
@@ -68,7 +68,7 @@ void ManualNamingWindow::computeFavourableElement()
 {
     if (!m_panel->hasChart())
         return;
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         FavourableElement r;
         if (!birthchart::computeFavourableElement(data::sharedDatabase(), m_panel->chart().pillars, &r))
             return;

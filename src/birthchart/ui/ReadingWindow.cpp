@@ -1,7 +1,7 @@
 #include "birthchart/ui/ReadingWindow.h"
 
-#include "shell/ui/widgets/HtmlView.h"
-#include "shell/ui/widgets/WindowPlacement.h"
+#include "widgets/HtmlView.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QPlainTextEdit>
 #include <QStackedLayout>
@@ -16,7 +16,7 @@ ReadingWindow::ReadingWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm14"));
     setWindowTitle(QStringLiteral("星座分析"));
-    shell::setFixedClientSize(this, 808, 634);
+    widgets::setFixedClientSize(this, 808, 634);
     m_viewArea->setObjectName(QStringLiteral("viewArea"));
     m_text->setObjectName(QStringLiteral("Memo1"));
     m_text->setReadOnly(true);
@@ -30,19 +30,19 @@ ReadingWindow::ReadingWindow(QWidget *parent)
     stack->setStackingMode(QStackedLayout::StackAll);
     stack->addWidget(m_viewArea);
     stack->addWidget(m_text);
-    shell::showHtmlPage(m_viewArea, QString());
+    widgets::showHtmlPage(m_viewArea, QString());
 }
 
 QTextBrowser *ReadingWindow::view() const
 {
-    return shell::currentHtmlView(m_viewArea);
+    return widgets::currentHtmlView(m_viewArea);
 }
 
 void ReadingWindow::showHtml(const QString &title, const QString &html)
 {
     setWindowTitle(title);
     m_text->hide();
-    QTextBrowser *v = shell::showHtmlPage(m_viewArea, html);
+    QTextBrowser *v = widgets::showHtmlPage(m_viewArea, html);
     m_viewArea->raise();
     v->raise();
     if (!isVisible())
@@ -64,7 +64,7 @@ void ReadingWindow::showTextModal(const QString &title, const QString &text)
 void ReadingWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    shell::centerOnScreen(this);
+    widgets::centerOnScreen(this);
 }
 
 void ReadingWindow::hideEvent(QHideEvent *event)

@@ -2,12 +2,12 @@
 
 #include "generation/CandidateListModel.h"
 #include "generation/ClassicNames.h"
-#include "generation/ui/CandidateListView.h"
-#include "generation/ui/ListActions.h"
-#include "generation/ui/PageControls.h"
+#include "namelist/CandidateListView.h"
+#include "namelist/ListActions.h"
+#include "widgets/PageControls.h"
 #include "numerology/SharedNumerology.h"
-#include "shell/BabyProfile.h"
-#include "shell/ui/widgets/MessageBoxes.h"
+#include "profile/BabyProfile.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,12 +22,12 @@ namespace {
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
-    return pageButton(name, caption, parent);
+    return widgets::pageButton(name, caption, parent);
 }
 
 QLabel *greenLabel(const char *name, const QString &text, QWidget *parent)
 {
-    return pageLabel(name, text, parent, true);
+    return widgets::pageLabel(name, text, parent, true);
 }
 
 } // namespace
@@ -53,7 +53,7 @@ ClassicPage::ClassicPage(QWidget *parent)
     const int widths[] = {155, 157, 165, 180, 159};
     for (int c = 0; c < ClassicNameModel::kColumns; ++c)
         m_view->setColumnWidth(c, widths[c]);
-    m_actions = new ListActions(
+    m_actions = new namelist::ListActions(
         m_view, {QStringLiteral("jingdianPopupMenu1"), true},
         {[this] { return currentName(); },
          // Scored as it was formed: the draw's surname, length and gender, whatever the profile says now.
@@ -79,11 +79,11 @@ ClassicPage::ClassicPage(QWidget *parent)
     layout->setSpacing(6);
     layout->addLayout(buttons);
     layout->addWidget(m_view, 1);
-    layout->addWidget(greenLabel("Label31", kListHint, this));
+    layout->addWidget(greenLabel("Label31", namelist::kListHint, this));
 
     connect(generateButton, &QPushButton::clicked, this, &ClassicPage::generate);
     connect(filterButton, &QPushButton::clicked, this, &ClassicPage::filter);
-    connect(exportButton, &QPushButton::clicked, m_actions, &ListActions::exportWithDialog);
+    connect(exportButton, &QPushButton::clicked, m_actions, &namelist::ListActions::exportWithDialog);
 }
 
 QString ClassicPage::currentName() const
@@ -94,19 +94,19 @@ QString ClassicPage::currentName() const
 
 void ClassicPage::generate()
 {
-    shell::runGuarded(this, [this] {
-        shell::ensureProfileLoaded();
-        const shell::BabyProfile &p = shell::liveProfile();
+    widgets::runGuarded(this, [this] {
+        profile::ensureProfileLoaded();
+        const profile::BabyProfile &p = profile::liveProfile();
         m_names->generate(numerology::sharedCharacterTables(),
-                          {p.surname, p.gender, p.givenNameLength, shell::effectiveFixedChar(), p.fixedCharPosition});
+                          {p.surname, p.gender, p.givenNameLength, profile::effectiveFixedChar(), p.fixedCharPosition});
     });
 }
 
 void ClassicPage::filter()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         buildScoredList(*m_names, *m_scored);
-        openConditionFilter(m_scored);
+        namelist::openConditionFilter(m_scored);
     });
 }
 

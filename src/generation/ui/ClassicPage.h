@@ -6,11 +6,14 @@
 
 class QTableView;
 
+namespace qiming::namelist {
+class ListActions;
+}
+
 namespace qiming::generation {
 
 class CandidateListModel;
 class ClassicNameModel;
-class ListActions;
 
 class ClassicPage final : public QWidget {
     Q_OBJECT
@@ -21,7 +24,7 @@ public:
     // StringGrid5: the scored copy the condition filter reads.
     CandidateListModel *scoredList() const { return m_scored; }
     QTableView *view() const { return m_view; }
-    ListActions *actions() const { return m_actions; }
+    namelist::ListActions *actions() const { return m_actions; }
     // The name in the current cell, or empty.
     QString currentName() const;
 
@@ -34,7 +37,7 @@ private:
     ClassicNameModel *m_names;
     CandidateListModel *m_scored;
     QTableView *m_view;
-    ListActions *m_actions;
+    namelist::ListActions *m_actions;
 };
 
 } // namespace qiming::generation

@@ -2,12 +2,13 @@
 
 #include "generation/CandidateListModel.h"
 #include "generation/CharSetRun.h"
-#include "generation/ui/CandidateListView.h"
-#include "generation/ui/ListActions.h"
-#include "generation/ui/PageControls.h"
-#include "shell/BabyProfile.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowDirectory.h"
+#include "generation/ui/CharSetRunControls.h"
+#include "namelist/CandidateListView.h"
+#include "namelist/ListActions.h"
+#include "widgets/PageControls.h"
+#include "profile/BabyProfile.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WindowDirectory.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,71 +22,17 @@ namespace {
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
-    return pageButton(name, caption, parent);
+    return widgets::pageButton(name, caption, parent);
 }
 
 } // namespace
-
-LimitedTextEdit::LimitedTextEdit(int limit, QWidget *parent)
-    : QPlainTextEdit(parent)
-    , m_limit(limit)
-{
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::clip);
-}
-
-void LimitedTextEdit::clip()
-{
-    if (m_clipping)
-        return;
-    const QString text = toPlainText();
-    qsizetype excess = text.size() - m_limit;
-    if (excess <= 0)
-        return;
-    // What was just typed or pasted ends at the cursor: its tail goes, the rest stays.
-    QTextCursor cursor = textCursor();
-    const int end = cursor.position();
-    int start = qMax(0, end - int(excess));
-    if (start > 0 && start < text.size() && text.at(start).isLowSurrogate())
-        --start; // never half a character
-    m_clipping = true;
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    setTextCursor(cursor);
-    m_clipping = false;
-    // A change elsewhere than at the cursor (rare): cut the end.
-    if (toPlainText().size() > m_limit) {
-        m_clipping = true;
-        QString kept = toPlainText().left(m_limit);
-        if (kept.size() && kept.back().isHighSurrogate())
-            kept.chop(1);
-        setPlainText(kept);
-        moveCursor(QTextCursor::End);
-        m_clipping = false;
-    }
-}
-
-void showCharSetRunState(const CharSetRun &run, QPushButton *pause)
-{
-    pause->setText(run.isPaused() ? QStringLiteral("恢复") : QStringLiteral("暂停"));
-}
-
-void toggleCharSetRun(CharSetRun &run, QPushButton *pause)
-{
-    if (run.isActive())
-        run.pause();
-    else if (run.isPaused())
-        run.resume();
-    showCharSetRunState(run, pause);
-}
 
 CustomModePage::CustomModePage(CharSetRun *run, QWidget *parent)
     : QWidget(parent)
     , m_run(run)
     , m_model(new CandidateListModel(this))
 {
-    m_view = new CandidateListView(m_model, {QStringLiteral("StringGrid2"), QStringLiteral("zidingyiPopupMenu3"),
+    m_view = new namelist::CandidateListView(m_model, {QStringLiteral("StringGrid2"), QStringLiteral("zidingyiPopupMenu3"),
                                              {53, 86, 108, 136, 149, 115, 84, 71}, true},
                                    this);
     auto *hint = new QLabel(QStringLiteral("提示：\n输入要用于取名的汉字，格式随意，软件会自动提取。  "), this);
@@ -93,14 +40,14 @@ CustomModePage::CustomModePage(CharSetRun *run, QWidget *parent)
     hint->setWordWrap(true);
     auto *note = new QLabel(QStringLiteral("注：输入最大字数限制为100个。"), this);
     note->setObjectName(QStringLiteral("Label21"));
-    m_input = new LimitedTextEdit(100, this);
+    m_input = new widgets::LimitedTextEdit(100, this);
     m_input->setObjectName(QStringLiteral("Memo2"));
     auto *generateButton = button("Button6", "生成名字", this);
     m_pause = button("Button31", "暂停", this);
     auto *sort = button("Button32", "按分数排序", this);
     auto *filter = button("Button2", "筛选", this);
     auto *exportButton = button("Button15", "导出名字", this);
-    auto *listHint = new QLabel(kListHint, this);
+    auto *listHint = new QLabel(namelist::kListHint, this);
     listHint->setObjectName(QStringLiteral("Label32"));
     listHint->setStyleSheet(QStringLiteral("QLabel { color: #008000; }"));
 
@@ -133,28 +80,28 @@ CustomModePage::CustomModePage(CharSetRun *run, QWidget *parent)
     connect(m_pause, &QPushButton::clicked, this, &CustomModePage::togglePause);
     connect(sort, &QPushButton::clicked, this, [this] { m_view->sortWithMessage(m_run->isActive()); });
     connect(filter, &QPushButton::clicked, this,
-            [this] { shell::runGuarded(this, [this] { openConditionFilter(m_model); }); });
-    connect(exportButton, &QPushButton::clicked, m_view, &CandidateListView::exportWithDialog);
+            [this] { widgets::runGuarded(this, [this] { namelist::openConditionFilter(m_model); }); });
+    connect(exportButton, &QPushButton::clicked, m_view, &namelist::CandidateListView::exportWithDialog);
     connect(m_run, &CharSetRun::stateChanged, this, &CustomModePage::showRunState);
     connect(m_run, &CharSetRun::finished, this, [this](CandidateListModel *target, int count) {
         if (target == m_model && count > 0)
-            shell::showInformation(this, QStringLiteral("运算完毕！名字总数为%1").arg(count));
+            widgets::showInformation(this, QStringLiteral("运算完毕！名字总数为%1").arg(count));
     });
     connect(m_run, &CharSetRun::failed, this, [this](CandidateListModel *target, const QString &message) {
         if (target == m_model)
-            shell::showWarning(this, message);
+            widgets::showWarning(this, message);
     });
 }
 
 void CustomModePage::generate()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const QString text = m_input->toPlainText();
         if (text == kAccessWord)
-            shell::openWindow(QStringLiteral("TForm16"));
+            widgets::openWindow(QStringLiteral("TForm16"));
         m_pause->setText(QStringLiteral("暂停"));
-        shell::ensureProfileLoaded();
-        const shell::BabyProfile &p = shell::liveProfile();
+        profile::ensureProfileLoaded();
+        const profile::BabyProfile &p = profile::liveProfile();
         m_run->start(text, m_model, {p.surname, p.givenNameLength, p.gender});
     });
 }

@@ -2,12 +2,12 @@
 
 #include "generation/CandidateListModel.h"
 #include "generation/HighScoreRun.h"
-#include "generation/ui/CandidateListView.h"
-#include "generation/ui/ListActions.h"
-#include "generation/ui/PageControls.h"
+#include "namelist/CandidateListView.h"
+#include "namelist/ListActions.h"
+#include "widgets/PageControls.h"
 #include "numerology/SharedNumerology.h"
-#include "shell/BabyProfile.h"
-#include "shell/ui/widgets/MessageBoxes.h"
+#include "profile/BabyProfile.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,12 +22,12 @@ namespace {
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
-    return pageButton(name, caption, parent);
+    return widgets::pageButton(name, caption, parent);
 }
 
 QLabel *label(const char *name, const QString &text, QWidget *parent, bool green = false)
 {
-    return pageLabel(name, text, parent, green);
+    return widgets::pageLabel(name, text, parent, green);
 }
 
 } // namespace
@@ -36,7 +36,7 @@ HighScorePage::HighScorePage(QWidget *parent)
     : QWidget(parent)
     , m_model(new CandidateListModel(this))
 {
-    m_view = new CandidateListView(m_model, {QStringLiteral("StringGrid1"), QStringLiteral("gaofenPopupMenu2"),
+    m_view = new namelist::CandidateListView(m_model, {QStringLiteral("StringGrid1"), QStringLiteral("gaofenPopupMenu2"),
                                              {53, 86, 108, 136, 149, 115, 84, 71}, true},
                                    this);
     m_run = new HighScoreRun(m_model, numerology::sharedCharacterTables(), numerology::sharedLuckTables(), this);
@@ -75,34 +75,34 @@ HighScorePage::HighScorePage(QWidget *parent)
     layout->addWidget(label("Label38", QStringLiteral("高分模式显示95分及以上的名字，单字名的情况下，将显示全部分数的名字"),
                             this, true));
     layout->addWidget(m_view, 1);
-    layout->addWidget(label("Label30", kListHint, this, true));
+    layout->addWidget(label("Label30", namelist::kListHint, this, true));
 
     connect(m_generate, &QPushButton::clicked, this, &HighScorePage::generate);
     connect(m_pause, &QPushButton::clicked, this, &HighScorePage::togglePause);
     connect(m_sort, &QPushButton::clicked, this, [this] { m_view->sortWithMessage(m_run->isActive()); });
     connect(m_filter, &QPushButton::clicked, this,
-            [this] { shell::runGuarded(this, [this] { openConditionFilter(m_model); }); });
-    connect(m_export, &QPushButton::clicked, m_view, &CandidateListView::exportWithDialog);
+            [this] { widgets::runGuarded(this, [this] { namelist::openConditionFilter(m_model); }); });
+    connect(m_export, &QPushButton::clicked, m_view, &namelist::CandidateListView::exportWithDialog);
     connect(m_run, &HighScoreRun::progressed, this, &HighScorePage::showProgress);
     connect(m_run, &HighScoreRun::finished, this,
-            [this] { shell::showInformation(this, QStringLiteral("全部名字计算完毕！")); });
-    connect(m_run, &HighScoreRun::failed, this, [this](const QString &message) { shell::showWarning(this, message); });
+            [this] { widgets::showInformation(this, QStringLiteral("全部名字计算完毕！")); });
+    connect(m_run, &HighScoreRun::failed, this, [this](const QString &message) { widgets::showWarning(this, message); });
 }
 
 HighScorePage::~HighScorePage() = default;
 
 void HighScorePage::generate()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         m_run->pause(); // the old run must not tick under the set-up's messages
-        const QString fixed = shell::effectiveFixedChar();
+        const QString fixed = profile::effectiveFixedChar();
         m_pause->setText(QStringLiteral("暂停"));
-        shell::ensureProfileLoaded();
-        const shell::BabyProfile &p = shell::liveProfile();
+        profile::ensureProfileLoaded();
+        const profile::BabyProfile &p = profile::liveProfile();
         const QStringList messages =
             m_run->prepare({p.surname, p.gender, p.givenNameLength, fixed, p.fixedCharPosition});
         for (const QString &m : messages)
-            shell::showInformation(this, m);
+            widgets::showInformation(this, m);
         m_run->start();
     });
 }

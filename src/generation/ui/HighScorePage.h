@@ -7,10 +7,13 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
+namespace qiming::namelist {
+class CandidateListView;
+}
+
 namespace qiming::generation {
 
 class CandidateListModel;
-class CandidateListView;
 class HighScoreRun;
 
 class HighScorePage final : public QWidget {
@@ -20,7 +23,7 @@ public:
     ~HighScorePage() override;
 
     CandidateListModel *list() const { return m_model; }
-    CandidateListView *view() const { return m_view; }
+    namelist::CandidateListView *view() const { return m_view; }
     HighScoreRun *run() const { return m_run; }
 
     // "生成名字": set-up from the profile, its messages, then the ticks.
@@ -32,7 +35,7 @@ private:
     void showProgress();
 
     CandidateListModel *m_model;
-    CandidateListView *m_view;
+    namelist::CandidateListView *m_view;
     HighScoreRun *m_run;
     QProgressBar *m_progress;
     QPushButton *m_generate;

@@ -3,13 +3,13 @@
 #include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
 #include "generation/CharSetRun.h"
-#include "generation/ui/CandidateListView.h"
-#include "generation/ui/ListActions.h"
-#include "generation/ui/CustomModePage.h"
-#include "generation/ui/PageControls.h"
-#include "shell/BabyProfile.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowDirectory.h"
+#include "namelist/CandidateListView.h"
+#include "namelist/ListActions.h"
+#include "generation/ui/CharSetRunControls.h"
+#include "widgets/PageControls.h"
+#include "profile/BabyProfile.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WindowDirectory.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -30,12 +30,12 @@ namespace {
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
-    return pageButton(name, caption, parent, 84);
+    return widgets::pageButton(name, caption, parent, 84);
 }
 
 QLabel *label(const char *name, const QString &text, QWidget *parent, bool green = false)
 {
-    return pageLabel(name, text, parent, green);
+    return widgets::pageLabel(name, text, parent, green);
 }
 
 QTableView *columnList(const char *name, TextColumnModel *model, QWidget *parent)
@@ -181,7 +181,7 @@ void PoemChooserPage::open()
 {
     if (m_open)
         return;
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const QStringList dynasties = m_library->dynasties();
         m_open = true;
         fill(m_dynasties, m_dynastyModel, dynasties);
@@ -205,7 +205,7 @@ void PoemChooserPage::dynastyChanged()
     m_titleModel->setTexts({});
     m_text.clear();
     m_memo->clear();
-    shell::runGuarded(this, [this] { fill(m_poets, m_poetModel, m_library->poets(currentText(m_dynasties))); });
+    widgets::runGuarded(this, [this] { fill(m_poets, m_poetModel, m_library->poets(currentText(m_dynasties))); });
 }
 
 void PoemChooserPage::poetChanged()
@@ -213,7 +213,7 @@ void PoemChooserPage::poetChanged()
     m_titleModel->setTexts({});
     m_text.clear();
     m_memo->clear();
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         fill(m_titles, m_titleModel, m_library->titles(currentText(m_dynasties), currentText(m_poets)));
     });
 }
@@ -222,7 +222,7 @@ void PoemChooserPage::titleChanged()
 {
     m_text.clear();
     m_memo->clear();
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         m_text = m_library->poemText(currentPoem());
         // The memo shows lines; the text keeps its CR LF for the picker.
         QString shown = m_text;
@@ -253,10 +253,10 @@ void PoemChooserPage::search()
     const QString words = m_searchField->text().trimmed();
     if (words.isEmpty())
         return;
-    shell::runGuarded(this, [this, &words] {
+    widgets::runGuarded(this, [this, &words] {
         const std::vector<PoemKey> hits = m_library->search(words);
         if (hits.empty()) {
-            shell::showInformation(this, QStringLiteral("没有找到与“%1”有关的诗词。").arg(words));
+            widgets::showInformation(this, QStringLiteral("没有找到与“%1”有关的诗词。").arg(words));
             return;
         }
         if (hits.size() == 1) {
@@ -281,7 +281,7 @@ PoemPickerPage::PoemPickerPage(CharSetRun *run, QWidget *parent)
     , m_run(run)
     , m_model(new CandidateListModel(this))
 {
-    m_view = new CandidateListView(m_model, {QStringLiteral("StringGrid3"), QStringLiteral("shiciPopupMenu4"),
+    m_view = new namelist::CandidateListView(m_model, {QStringLiteral("StringGrid3"), QStringLiteral("shiciPopupMenu4"),
                                              {25, 57, 71, 69, 63, 54, 64, 64}, false},
                                    this);
     m_area = new QScrollArea(this);
@@ -319,7 +319,7 @@ PoemPickerPage::PoemPickerPage(CharSetRun *run, QWidget *parent)
     right->setSpacing(6);
     right->addLayout(rightButtons);
     right->addWidget(m_view, 1);
-    right->addWidget(label("Label33", kListHint, this, true));
+    right->addWidget(label("Label33", namelist::kListHint, this, true));
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 6);
@@ -337,16 +337,16 @@ PoemPickerPage::PoemPickerPage(CharSetRun *run, QWidget *parent)
     // This list sorts even while its run goes on; later rows follow the sorted block.
     connect(sort, &QPushButton::clicked, this, [this] { m_view->sortWithMessage(false); });
     connect(filter, &QPushButton::clicked, this,
-            [this] { shell::runGuarded(this, [this] { openConditionFilter(m_model); }); });
-    connect(exportButton, &QPushButton::clicked, m_view, &CandidateListView::exportWithDialog);
+            [this] { widgets::runGuarded(this, [this] { namelist::openConditionFilter(m_model); }); });
+    connect(exportButton, &QPushButton::clicked, m_view, &namelist::CandidateListView::exportWithDialog);
     connect(m_run, &CharSetRun::stateChanged, this, [this] { showCharSetRunState(*m_run, m_pause); });
     connect(m_run, &CharSetRun::finished, this, [this](CandidateListModel *target, int count) {
         if (target == m_model && count > 0)
-            shell::showInformation(this, QStringLiteral("运算完毕！名字总数为%1").arg(count));
+            widgets::showInformation(this, QStringLiteral("运算完毕！名字总数为%1").arg(count));
     });
     connect(m_run, &CharSetRun::failed, this, [this](CandidateListModel *target, const QString &message) {
         if (target == m_model)
-            shell::showWarning(this, message);
+            widgets::showWarning(this, message);
     });
 }
 
@@ -391,10 +391,10 @@ QString PoemPickerPage::tickedText() const
 
 void PoemPickerPage::generate()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         m_pause->setText(QStringLiteral("暂停"));
-        shell::ensureProfileLoaded();
-        const shell::BabyProfile &p = shell::liveProfile();
+        profile::ensureProfileLoaded();
+        const profile::BabyProfile &p = profile::liveProfile();
         m_run->start(tickedText(), m_model, {p.surname, p.givenNameLength, p.gender});
     });
 }

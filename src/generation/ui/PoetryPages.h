@@ -18,10 +18,13 @@ class QPushButton;
 class QScrollArea;
 class QTableView;
 
+namespace qiming::namelist {
+class CandidateListView;
+}
+
 namespace qiming::generation {
 
 class CandidateListModel;
-class CandidateListView;
 class CharSetRun;
 
 // One column of texts under a title: the three lists of "诗词模式".
@@ -90,7 +93,7 @@ public:
 
     CandidateListModel *list() const { return m_model; }
     CharSetRun *run() const { return m_run; }
-    CandidateListView *view() const { return m_view; }
+    namelist::CandidateListView *view() const { return m_view; }
     const std::vector<QCheckBox *> &boxes() const { return m_boxes; }
     QScrollArea *pickerArea() const { return m_area; }
 
@@ -110,7 +113,7 @@ signals:
 private:
     CharSetRun *m_run;
     CandidateListModel *m_model;
-    CandidateListView *m_view;
+    namelist::CandidateListView *m_view;
     QScrollArea *m_area;
     std::vector<QCheckBox *> m_boxes;
     QPushButton *m_pause;

@@ -2,9 +2,9 @@
 
 #include "data/SharedDatabase.h"
 #include "numerology/NameReport.h"
-#include "shell/ui/widgets/HtmlView.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowPlacement.h"
+#include "widgets/HtmlView.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -24,7 +24,7 @@ AnalysisWindow::AnalysisWindow(QWidget *home)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("名字解析"));
-    shell::setFixedClientSize(this, 800, 640);
+    widgets::setFixedClientSize(this, 800, 640);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -39,12 +39,12 @@ AnalysisWindow::AnalysisWindow(QWidget *home)
     m_viewArea->setObjectName(QStringLiteral("Panel1"));
     layout->addWidget(m_viewArea, 1);
 
-    connect(m_print, &QPushButton::clicked, this, [this] { shell::printPage(view()); });
+    connect(m_print, &QPushButton::clicked, this, [this] { widgets::printPage(view()); });
 }
 
 QTextBrowser *AnalysisWindow::view() const
 {
-    return shell::currentHtmlView(m_viewArea);
+    return widgets::currentHtmlView(m_viewArea);
 }
 
 void AnalysisWindow::placeOverActiveModal()
@@ -71,11 +71,11 @@ void AnalysisWindow::showReport(const ScoredName &name)
     if (!isVisible()) {
         show();
         if (!m_placed) {
-            shell::centerOnScreen(this);
+            widgets::centerOnScreen(this);
             m_placed = true;
         }
     }
-    shell::showHtmlPage(m_viewArea, page);
+    widgets::showHtmlPage(m_viewArea, page);
     m_print->setEnabled(true);
     raise();
     activateWindow();
@@ -95,7 +95,7 @@ void showNameReport(const ScoredName &name)
 {
     if (!g_window || name.name.isEmpty())
         return;
-    shell::runGuarded(QApplication::activeWindow(), [&] { g_window->showReport(name); });
+    widgets::runGuarded(QApplication::activeWindow(), [&] { g_window->showReport(name); });
 }
 
 } // namespace qiming::numerology

@@ -2,8 +2,8 @@
 
 #include "data/SharedDatabase.h"
 #include "numerology/Lookups.h"
-#include "shell/ui/widgets/HtmlView.h"
-#include "shell/ui/widgets/WindowPlacement.h"
+#include "widgets/HtmlView.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QTabBar>
 #include <QTabWidget>
@@ -16,7 +16,7 @@ NameMeaningWindow::NameMeaningWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm15"));
     setWindowTitle(QStringLiteral("查查新华字典里，名字的含义"));
-    shell::setFixedClientSize(this, 640, 520);
+    widgets::setFixedClientSize(this, 640, 520);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     m_tabs = new QTabWidget(this);
@@ -40,7 +40,7 @@ void NameMeaningWindow::showMeanings(const QString &first, const QString &second
     if (!isVisible()) {
         show();
         if (!m_placed) {
-            shell::centerOnScreen(this);
+            widgets::centerOnScreen(this);
             m_placed = true;
         }
     }
@@ -54,7 +54,7 @@ void NameMeaningWindow::showMeanings(const QString &first, const QString &second
         m_tabs->setTabVisible(i, true);
         m_tabs->setCurrentIndex(i);
         m_tabs->setTabText(i, characters[i]);
-        shell::showHtmlPage(m_tabs->widget(i), page);
+        widgets::showHtmlPage(m_tabs->widget(i), page);
     }
     raise();
     activateWindow();

@@ -7,8 +7,8 @@
 #include "numerology/SharedNumerology.h"
 #include "numerology/ui/AnalysisWindow.h"
 #include "numerology/ui/NameMeaningWindow.h"
-#include "shell/ui/widgets/CharacterLimit.h"
-#include "shell/ui/widgets/MessageBoxes.h"
+#include "widgets/CharacterLimit.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -34,7 +34,7 @@ QLineEdit *nameBox(const char *objectName, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
-    shell::limitCharacters(edit, 2);
+    widgets::limitCharacters(edit, 2);
     edit->setFixedWidth(120);
     return edit;
 }
@@ -120,10 +120,10 @@ NameScoringPage::NameScoringPage(NameMeaningWindow *meaningWindow, QWidget *pare
 
 void NameScoringPage::scoreEnteredName()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const auto scored = scoreTypedName(m_surname->text(), m_given->text(), m_genderCode);
         if (!scored) {
-            shell::showInformation(this, QStringLiteral("您的输入有误！"));
+            widgets::showInformation(this, QStringLiteral("您的输入有误！"));
             return;
         }
         showPoemSources(m_given->text());
@@ -135,15 +135,15 @@ void NameScoringPage::scoreEnteredName()
 
 void NameScoringPage::showSurnameOrigin()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const QString surname = m_surname->text();
         if (surname.isEmpty() || !isAllInDictionary(surname)) {
-            shell::showMessage(this, QStringLiteral("提示"), QStringLiteral("您的输入有误！"));
+            widgets::showMessage(this, QStringLiteral("提示"), QStringLiteral("您的输入有误！"));
             return;
         }
         const QString intro = surnameOrigin(data::sharedDatabase(), surname);
         if (intro.isEmpty()) {
-            shell::showMessage(this, QStringLiteral("提示"),
+            widgets::showMessage(this, QStringLiteral("提示"),
                                QStringLiteral("对不起，暂时没有您要查找的姓氏信息，麻烦告诉我们哦~"));
             return;
         }
@@ -169,7 +169,7 @@ void NameScoringPage::showPoemSources(const QString &given)
 
 void NameScoringPage::lookupNameMeaning()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const QString given = m_given->text();
         const QString first = given.left(1);
         const QString second = given.mid(1, 1);

@@ -1,8 +1,8 @@
 #include "othernames/ui/EnglishNamePage.h"
-#include "shell/ui/widgets/CharacterLimit.h"
+#include "widgets/CharacterLimit.h"
 
 #include "othernames/EnglishNames.h"
-#include "shell/ui/widgets/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,7 +22,7 @@ QLineEdit *nameField(const char *objectName, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
-    shell::limitCharacters(edit, 2);
+    widgets::limitCharacters(edit, 2);
     edit->setFixedWidth(110);
     return edit;
 }
@@ -86,17 +86,17 @@ EnglishNamePage::EnglishNamePage(QWidget *parent)
 
 void EnglishNamePage::suggestEnglishNames()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         const QString gender = m_girl->isChecked() ? QStringLiteral("女") : QStringLiteral("男");
         const EnglishNameResult result =
             othernames::suggestEnglishNames(m_surname->text(), m_given->text(), gender);
         if (result.outcome == EnglishNameResult::EmptyInput) {
-            shell::showInformation(this, QStringLiteral("请输入姓名！"));
+            widgets::showInformation(this, QStringLiteral("请输入姓名！"));
             return;
         }
         m_result->clear();
         if (result.outcome == EnglishNameResult::NoLetter) {
-            shell::showInformation(this, QStringLiteral("您的输入有误！"));
+            widgets::showInformation(this, QStringLiteral("您的输入有误！"));
             return;
         }
         m_result->setPlainText(result.names.join(QLatin1Char('\n')));

@@ -1,8 +1,8 @@
 #include "othernames/ui/NicknamePage.h"
-#include "shell/ui/widgets/CharacterLimit.h"
+#include "widgets/CharacterLimit.h"
 
-#include "shell/BabyProfile.h"
-#include "shell/ui/widgets/MessageBoxes.h"
+#include "profile/BabyProfile.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -52,7 +52,7 @@ NicknamePage::NicknamePage(QWidget *parent)
     m_generate->setObjectName(QStringLiteral("generateButton"));
     m_input = new QLineEdit(this);
     m_input->setObjectName(QStringLiteral("nicknameInput"));
-    shell::limitCharacters(m_input, 2);
+    widgets::limitCharacters(m_input, 2);
     m_input->setFixedWidth(90);
     m_test = new QPushButton(QStringLiteral("小名测算"), this);
     m_test->setObjectName(QStringLiteral("testButton"));
@@ -136,10 +136,10 @@ void NicknamePage::showRows(const std::vector<NicknameRow> &rows)
 
 void NicknamePage::generateNicknames()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         showRows({});
-        shell::ensureProfileLoaded();
-        const QString surname = shell::liveProfile().surname;
+        profile::ensureProfileLoaded();
+        const QString surname = profile::liveProfile().surname;
         showRows(sharedNicknameMaker().generateNicknames(pattern(), surname));
         m_grid->scrollToTop();
     });
@@ -147,12 +147,12 @@ void NicknamePage::generateNicknames()
 
 void NicknamePage::testNickname()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         showRows({NicknameRow{}});
-        shell::ensureProfileLoaded();
-        const auto row = sharedNicknameMaker().testNickname(m_input->text(), shell::liveProfile().surname);
+        profile::ensureProfileLoaded();
+        const auto row = sharedNicknameMaker().testNickname(m_input->text(), profile::liveProfile().surname);
         if (!row) {
-            shell::showInformation(this, QStringLiteral("输入的小名有误！"));
+            widgets::showInformation(this, QStringLiteral("输入的小名有误！"));
             return;
         }
         showRows({*row});
@@ -165,7 +165,7 @@ void NicknamePage::copyCells(const QStringList &cells)
     if (nickname.isEmpty())
         return;
     QApplication::clipboard()->setText(nicknameClipboardText(cells));
-    shell::showInformation(this, QStringLiteral("已复制小名 ") + nickname + QStringLiteral(" 的相关信息！"));
+    widgets::showInformation(this, QStringLiteral("已复制小名 ") + nickname + QStringLiteral(" 的相关信息！"));
 }
 
 void NicknamePage::copyNicknameRow(int row)

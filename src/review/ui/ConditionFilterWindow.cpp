@@ -1,13 +1,13 @@
 #include "review/ui/ConditionFilterWindow.h"
-#include "shell/ui/widgets/CharacterLimit.h"
+#include "widgets/CharacterLimit.h"
 
 #include "generation/CandidateListModel.h"
-#include "generation/ui/CandidateListView.h"
-#include "generation/ui/ListActions.h"
-#include "shell/BabyProfile.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowDirectory.h"
-#include "shell/ui/widgets/WindowPlacement.h"
+#include "namelist/CandidateListView.h"
+#include "namelist/ListActions.h"
+#include "profile/BabyProfile.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WindowDirectory.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -63,9 +63,9 @@ ConditionFilterWindow::ConditionFilterWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("超级吉祥筛选"));
-    shell::setFixedClientSize(this, 900, 640);
+    widgets::setFixedClientSize(this, 900, 640);
 
-    m_view = new generation::CandidateListView(m_results, {QStringLiteral("StringGrid1"), QStringLiteral("PopupMenu1"),
+    m_view = new namelist::CandidateListView(m_results, {QStringLiteral("StringGrid1"), QStringLiteral("PopupMenu1"),
                                                            {53, 86, 108, 136, 149, 115, 84, 71}, true},
                                                this);
 
@@ -106,7 +106,7 @@ ConditionFilterWindow::ConditionFilterWindow(QWidget *parent)
     layout->addWidget(m_view, 1);
 
     connect(superButton, &QPushButton::clicked, this, &ConditionFilterWindow::openSuperAuspicious);
-    connect(exportButton, &QPushButton::clicked, m_view, &generation::CandidateListView::exportWithDialog);
+    connect(exportButton, &QPushButton::clicked, m_view, &namelist::CandidateListView::exportWithDialog);
 }
 
 QWidget *ConditionFilterWindow::buildElementsTab()
@@ -201,7 +201,7 @@ QWidget *ConditionFilterWindow::buildCharactersTab()
     auto *grid = new QGridLayout;
     int r = 0;
     for (auto [check, edit] : {std::pair{m_firstChar, m_firstCharEdit}, std::pair{m_secondChar, m_secondCharEdit}}) {
-        shell::limitCharacters(edit, 1);
+        widgets::limitCharacters(edit, 1);
         edit->setFixedWidth(48);
         grid->addWidget(check, r, 0);
         grid->addWidget(edit, r, 1);
@@ -221,7 +221,7 @@ QWidget *ConditionFilterWindow::buildCharactersTab()
 void ConditionFilterWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    shell::centerOnScreen(this);
+    widgets::centerOnScreen(this);
     m_results->writeCandidateHeader();
     m_results->clear();
 }
@@ -280,10 +280,10 @@ void ConditionFilterWindow::filterByCharacters()
 void ConditionFilterWindow::runFilter(
     const std::function<std::vector<generation::NameCandidate>(const generation::CandidateListModel &)> &filter)
 {
-    shell::runGuarded(this, [&] {
-        shell::ensureProfileLoaded();
+    widgets::runGuarded(this, [&] {
+        profile::ensureProfileLoaded();
         // Opened without a list (nothing handed over), the filter finds nothing.
-        const generation::CandidateListModel *source = generation::conditionFilterSource();
+        const generation::CandidateListModel *source = namelist::conditionFilterSource();
         generation::CandidateListModel none;
         const generation::CandidateListModel &from = source ? *source : none;
         std::vector<generation::NameCandidate> rows = filter(from);
@@ -295,9 +295,9 @@ void ConditionFilterWindow::runFilter(
 void ConditionFilterWindow::openSuperAuspicious()
 {
     if (m_results->size() == 0)
-        shell::showInformation(this, QStringLiteral("超吉筛选是对下方表格的筛选，下方表格没有名字，超吉筛选也将筛选不到名字，"
+        widgets::showInformation(this, QStringLiteral("超吉筛选是对下方表格的筛选，下方表格没有名字，超吉筛选也将筛选不到名字，"
                                                     "请先执行步骤1 条件筛选"));
-    shell::runGuarded(this, [] { shell::openWindow(QStringLiteral("TForm6")); });
+    widgets::runGuarded(this, [] { widgets::openWindow(QStringLiteral("TForm6")); });
 }
 
 } // namespace qiming::review

@@ -16,6 +16,8 @@ class QRadioButton;
 
 namespace qiming::generation {
 class CandidateListModel;
+}
+namespace qiming::namelist {
 class CandidateListView;
 }
 
@@ -27,7 +29,7 @@ public:
     explicit ConditionFilterWindow(QWidget *parent);
 
     generation::CandidateListModel *results() const { return m_results; }
-    generation::CandidateListView *resultsView() const { return m_view; }
+    namelist::CandidateListView *resultsView() const { return m_view; }
 
     // The rules as the controls hold them now.
     ElementRules elementRules() const;
@@ -56,7 +58,7 @@ private:
     ElementRule ruleOf(const ElementRow &row) const;
 
     generation::CandidateListModel *m_results;
-    generation::CandidateListView *m_view;
+    namelist::CandidateListView *m_view;
     std::array<ElementRow, 4> m_elementRows;
     QRadioButton *m_simplified = nullptr;
     QRadioButton *m_kangxi = nullptr;

@@ -2,9 +2,9 @@
 
 #include "data/SharedDatabase.h"
 #include "numerology/Lookups.h"
-#include "shell/ui/widgets/HtmlView.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowPlacement.h"
+#include "widgets/HtmlView.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +25,7 @@ DictionaryWindow::DictionaryWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("新华字典"));
-    shell::setFixedClientSize(this, 720, 600);
+    widgets::setFixedClientSize(this, 720, 600);
     auto *about = new QLabel(QStringLiteral("本字典现收录2万多个汉字。在搜索框内输入汉字，点击检索，就可以找到相应汉字的"
                                             "拼音、部首、笔划、注解、出处。"),
                              this);
@@ -53,18 +53,18 @@ DictionaryWindow::DictionaryWindow(QWidget *parent)
 
 QTextBrowser *DictionaryWindow::view() const
 {
-    return shell::currentHtmlView(m_viewArea);
+    return widgets::currentHtmlView(m_viewArea);
 }
 
 void DictionaryWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    shell::centerOnScreen(this);
+    widgets::centerOnScreen(this);
 }
 
 void DictionaryWindow::showPage(const QString &html)
 {
-    QTextBrowser *v = shell::showHtmlPage(m_viewArea, html, QStringLiteral("a { text-decoration: none; }"));
+    QTextBrowser *v = widgets::showHtmlPage(m_viewArea, html, QStringLiteral("a { text-decoration: none; }"));
     connect(v, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
         if (url.scheme() == QLatin1String("zi"))
             openEntry(url.path());
@@ -82,7 +82,7 @@ void DictionaryWindow::lookup()
     const QString text = m_field->text().trimmed();
     if (text.isEmpty())
         return;
-    shell::runGuarded(this, [&] {
+    widgets::runGuarded(this, [&] {
         data::Database &db = data::sharedDatabase();
         static const QRegularExpression syllable(QStringLiteral("^[a-zA-Zü:āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]+[1-5]?$"));
         if (syllable.match(text).hasMatch()) {

@@ -1,12 +1,12 @@
 #include "review/ui/FavouritesWindow.h"
 
-#include "generation/ui/ListActions.h"
-#include "shell/ui/widgets/HtmlView.h"
+#include "namelist/ListActions.h"
+#include "widgets/HtmlView.h"
 
 #include "numerology/ui/AnalysisWindow.h"
 #include "review/Favourites.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowPlacement.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -29,7 +29,7 @@ FavouritesWindow::FavouritesWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QStringLiteral("自选列表"));
-    shell::setFixedClientSize(this, 560, 420);
+    widgets::setFixedClientSize(this, 560, 420);
 
     m_list = new QTableWidget(0, 1, this);
     m_list->setObjectName(QStringLiteral("DBGrid1"));
@@ -102,30 +102,30 @@ FavouritesWindow::FavouritesWindow(QWidget *parent)
 
 void FavouritesWindow::exportWithDialog()
 {
-    const QString path = generation::chooseExportPath(this);
+    const QString path = namelist::chooseExportPath(this);
     if (path.isEmpty())
         return;
-    shell::runGuarded(this, [&] {
+    widgets::runGuarded(this, [&] {
         QString error;
         if (!exportFavourites(path, &error))
-            shell::showWarning(this, error);
+            widgets::showWarning(this, error);
     });
 }
 
 void FavouritesWindow::printList()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         QTextDocument document;
         document.setHtml(favouritesHtml());
-        shell::printWithDialog(document, this);
+        widgets::printWithDialog(document, this);
     });
 }
 
 void FavouritesWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    shell::centerOnScreen(this);
-    shell::runGuarded(this, [this] { refresh(); });
+    widgets::centerOnScreen(this);
+    widgets::runGuarded(this, [this] { refresh(); });
 }
 
 void FavouritesWindow::refresh()
@@ -158,7 +158,7 @@ void FavouritesWindow::showAnalysis()
     const int row = currentRow();
     if (row < 0)
         return;
-    shell::runGuarded(this, [row] {
+    widgets::runGuarded(this, [row] {
         const numerology::ScoredName scored = analyseFavourite(row);
         if (!scored.name.isEmpty())
             numerology::showNameReport(scored);
@@ -172,7 +172,7 @@ void FavouritesWindow::copyName()
     if (name.isEmpty())
         return;
     QApplication::clipboard()->setText(name);
-    shell::showInformation(this, QStringLiteral("已复制名字%1 ！").arg(name));
+    widgets::showInformation(this, QStringLiteral("已复制名字%1 ！").arg(name));
 }
 
 void FavouritesWindow::deleteCurrent()
@@ -180,9 +180,9 @@ void FavouritesWindow::deleteCurrent()
     const int row = currentRow();
     if (row < 0)
         return;
-    if (!shell::askConfirmation(this, QStringLiteral("确认信息框"), QStringLiteral("确实要删除该信息吗？")))
+    if (!widgets::askConfirmation(this, QStringLiteral("确认信息框"), QStringLiteral("确实要删除该信息吗？")))
         return;
-    shell::runGuarded(this, [this, row] {
+    widgets::runGuarded(this, [this, row] {
         data::EditableRowSet &rows = favouritesRows();
         rows.setCurrentRow(row);
         rows.deleteCurrent();

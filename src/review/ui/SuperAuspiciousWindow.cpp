@@ -1,11 +1,11 @@
 #include "review/ui/SuperAuspiciousWindow.h"
 
 #include "generation/CandidateListModel.h"
-#include "generation/ui/CandidateListView.h"
+#include "namelist/CandidateListView.h"
 #include "numerology/SharedNumerology.h"
-#include "shell/BabyProfile.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowPlacement.h"
+#include "profile/BabyProfile.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -43,7 +43,7 @@ SuperAuspiciousWindow::SuperAuspiciousWindow(const generation::CandidateListMode
 {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("超吉筛选"));
-    shell::setFixedClientSize(this, 860, 640);
+    widgets::setFixedClientSize(this, 860, 640);
 
     auto *levels = new QGroupBox(QStringLiteral("五格选择(除天格)"), this);
     auto *levelsLayout = new QVBoxLayout(levels);
@@ -101,7 +101,7 @@ SuperAuspiciousWindow::SuperAuspiciousWindow(const generation::CandidateListMode
     top->addLayout(right, 1);
 
     auto *resultsFrame = new QGroupBox(QStringLiteral("超吉筛选结果"), this);
-    m_view = new generation::CandidateListView(m_results, {QStringLiteral("StringGrid1"), QStringLiteral("PopupMenu1"),
+    m_view = new namelist::CandidateListView(m_results, {QStringLiteral("StringGrid1"), QStringLiteral("PopupMenu1"),
                                                            {53, 86, 108, 136, 149, 115, 84, 71}, true},
                                                resultsFrame);
     (new QVBoxLayout(resultsFrame))->addWidget(m_view);
@@ -111,17 +111,17 @@ SuperAuspiciousWindow::SuperAuspiciousWindow(const generation::CandidateListMode
     layout->addWidget(resultsFrame, 1);
 
     connect(run, &QPushButton::clicked, this, &SuperAuspiciousWindow::filterSuperAuspicious);
-    connect(exportButton, &QPushButton::clicked, m_view, &generation::CandidateListView::exportWithDialog);
+    connect(exportButton, &QPushButton::clicked, m_view, &namelist::CandidateListView::exportWithDialog);
 }
 
 void SuperAuspiciousWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    shell::centerOnScreen(this);
+    widgets::centerOnScreen(this);
     m_results->writeCandidateHeader();
-    shell::runGuarded(this, [this] {
-        shell::ensureProfileLoaded();
-        const bool girl = shell::liveProfile().gender == QLatin1String("nv");
+    widgets::runGuarded(this, [this] {
+        profile::ensureProfileLoaded();
+        const bool girl = profile::liveProfile().gender == QLatin1String("nv");
         m_lonely->setEnabled(girl);
         m_lonely->setChecked(girl);
     });
@@ -145,7 +145,7 @@ SuperAuspiciousChoices SuperAuspiciousWindow::choices() const
 
 void SuperAuspiciousWindow::filterSuperAuspicious()
 {
-    shell::runGuarded(this, [this] {
+    widgets::runGuarded(this, [this] {
         generation::CandidateListModel none;
         const generation::CandidateListModel &source = m_source ? *m_source : none;
         m_results->setIdentity(source.identity());

@@ -13,6 +13,8 @@ class QCheckBox;
 
 namespace qiming::generation {
 class CandidateListModel;
+}
+namespace qiming::namelist {
 class CandidateListView;
 }
 
@@ -25,7 +27,7 @@ public:
     SuperAuspiciousWindow(const generation::CandidateListModel *source, QWidget *parent);
 
     generation::CandidateListModel *results() const { return m_results; }
-    generation::CandidateListView *resultsView() const { return m_view; }
+    namelist::CandidateListView *resultsView() const { return m_view; }
     SuperAuspiciousChoices choices() const;
 
     // "马上超吉筛选"
@@ -37,7 +39,7 @@ protected:
 private:
     const generation::CandidateListModel *m_source;
     generation::CandidateListModel *m_results;
-    generation::CandidateListView *m_view;
+    namelist::CandidateListView *m_view;
     std::array<QCheckBox *, 5> m_levels{};   // CheckBox1 … CheckBox5
     std::array<QCheckBox *, 3> m_verdicts{}; // CheckBox7 … CheckBox9
     QCheckBox *m_lonely = nullptr;           // CheckBox6

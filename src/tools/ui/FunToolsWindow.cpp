@@ -1,9 +1,9 @@
 #include "tools/ui/FunToolsWindow.h"
 
 #include "data/SharedDatabase.h"
-#include "shell/ui/widgets/AppIcons.h"
-#include "shell/ui/widgets/MessageBoxes.h"
-#include "shell/ui/widgets/WindowPlacement.h"
+#include "widgets/AppIcons.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WindowPlacement.h"
 #include "tools/FunLookups.h"
 #include "tools/FunTexts.h"
 #include "tools/ui/FunPictures.h"
@@ -117,7 +117,7 @@ FunToolsWindow::FunToolsWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("TForm13"));
     setWindowTitle(QStringLiteral("趣味工具"));
-    shell::setFixedClientSize(this, 720, 540);
+    widgets::setFixedClientSize(this, 720, 540);
 
     // Names of their own: the window is a child of the main window, where the main toolbar's
     // buttons are found by name.
@@ -140,7 +140,7 @@ FunToolsWindow::FunToolsWindow(QWidget *parent)
         auto *b = new QToolButton(bar);
         b->setObjectName(QStringLiteral("funToolButton%1").arg(i + 1));
         b->setText(QString::fromUtf8(tools[i].caption));
-        b->setIcon(shell::tileIcon(QString::fromUtf8(tools[i].sign), tools[i].colour));
+        b->setIcon(widgets::tileIcon(QString::fromUtf8(tools[i].sign), tools[i].colour));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setCheckable(true);
         b->setAutoExclusive(true);
@@ -162,7 +162,7 @@ FunToolsWindow::FunToolsWindow(QWidget *parent)
         m_pages->addTab(pages[i], pageCaptions().at(i));
     }
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
-        shell::runGuarded(this, [&] { pageShown(index); });
+        widgets::runGuarded(this, [&] { pageShown(index); });
     });
 
     auto *layout = new QVBoxLayout(this);
@@ -189,8 +189,8 @@ int FunToolsWindow::currentToolPage() const
 void FunToolsWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    shell::centerOnScreen(this);
-    shell::runGuarded(this, [&] { pageShown(m_pages->currentIndex()); });
+    widgets::centerOnScreen(this);
+    widgets::runGuarded(this, [&] { pageShown(m_pages->currentIndex()); });
 }
 
 void FunToolsWindow::pageShown(int index)
@@ -265,7 +265,7 @@ QWidget *FunToolsWindow::makeFortunePage()
     m_animal->setMinimumWidth(120);
     m_fortune = readOnlyText(page, "fortuneText");
     connect(m_animal, &QComboBox::activated, this, [this](int row) {
-        shell::runGuarded(this, [&] { showZodiacFortune(row); });
+        widgets::runGuarded(this, [&] { showZodiacFortune(row); });
     });
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(label(QStringLiteral("介绍：十二生肖流年运势，为你预测今年运势走向"), page));
@@ -308,7 +308,7 @@ QWidget *FunToolsWindow::makeFingerprintPage()
     auto *go = button(QStringLiteral("立刻测算"), page, "fingerprintButton");
     m_fingerprintType = label(kFingerprintType, page, "fingerprintTypeLabel");
     m_fingerprintReading = label(kFingerprintReading, page, "fingerprintReadingLabel");
-    connect(go, &QPushButton::clicked, this, [this] { shell::runGuarded(this, [&] { lookUpFingerprint(); }); });
+    connect(go, &QPushButton::clicked, this, [this] { widgets::runGuarded(this, [&] { lookUpFingerprint(); }); });
     connect(m_fingerprint, &QLineEdit::returnPressed, go, &QPushButton::click);
 
     auto *top = new QHBoxLayout;
@@ -333,7 +333,7 @@ void FunToolsWindow::lookUpFingerprint()
 {
     const auto found = lookupFingerprint(data::sharedDatabase(), m_fingerprint->text());
     if (!found) {
-        shell::showInformation(this, QStringLiteral("输入有误，请检查"));
+        widgets::showInformation(this, QStringLiteral("输入有误，请检查"));
         return;
     }
     m_fingerprintType->setText(kFingerprintType + found->code);
@@ -355,7 +355,7 @@ QWidget *FunToolsWindow::makeStarPage()
     m_starTitle = label(kStarResult, page, "starTitleLabel");
     m_starContent1 = label(QString(), page, "starContentLabel");
     m_starContent2 = readOnlyText(page, "starText");
-    connect(go, &QPushButton::clicked, this, [this] { shell::runGuarded(this, [&] { matchStarSigns(); }); });
+    connect(go, &QPushButton::clicked, this, [this] { widgets::runGuarded(this, [&] { matchStarSigns(); }); });
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("我的星座"), m_mySign);
@@ -395,7 +395,7 @@ QWidget *FunToolsWindow::makeBabyPage()
     auto *go = button(QStringLiteral("马上预测"), page, "babyButton");
     m_babyResult = label(kBabyResult, page, "babyResultLabel");
     m_babyResult->setStyleSheet(QStringLiteral("color: #c0392b; font-weight: bold;"));
-    connect(go, &QPushButton::clicked, this, [this] { shell::runGuarded(this, [&] { predictBabyGender(); }); });
+    connect(go, &QPushButton::clicked, this, [this] { widgets::runGuarded(this, [&] { predictBabyGender(); }); });
 
     m_age->setMinimumWidth(100);
     m_month->setMinimumWidth(100);
@@ -450,7 +450,7 @@ QWidget *FunToolsWindow::makeBloodPage()
     m_bloodPair = label(kBloodPair, page, "bloodPairLabel");
     m_bloodTitle = label(kBloodTitle, page, "bloodTitleLabel");
     m_bloodContent = readOnlyText(page, "bloodText");
-    connect(go, &QPushButton::clicked, this, [this] { shell::runGuarded(this, [&] { matchBloodTypes(); }); });
+    connect(go, &QPushButton::clicked, this, [this] { widgets::runGuarded(this, [&] { matchBloodTypes(); }); });
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("选择男方血型"), m_manBlood);
