@@ -13,7 +13,7 @@
 
 const fs = require('fs');
 const path = require('path');
-const { unpackNpm } = require('../extract/extract.js');
+const { unpackNpm } = require('../extract/npm.js');
 
 const PACKAGE = 'lunar-javascript';
 const VERSION = '1.7.7';

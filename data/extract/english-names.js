@@ -4,8 +4,8 @@
 
 const path = require('path');
 
-const { readZipEntry } = require('./extract.js');
-const { readFacts } = require('./characters.js');
+const { readZipEntry } = require('./archive.js');
+const { readFacts } = require('./tables.js');
 const sqlite = require('./sqlite.js');
 
 const YEARS_FROM = 1995;     // three decades of births: names parents meet today
@@ -19,7 +19,10 @@ const GENDERS = [
   { code: '女', sex: 'F', source: 'female-first-names-en' },
 ];
 
-function glossesFile(dir = __dirname) { return path.join(dir, '英文名释义.tsv'); }
+// Written by the project, beside the other texts under data/tables; in a folder of its own, since
+// every file directly in data/tables is loaded as a table of its name.
+const GLOSSES_DIR = path.join(__dirname, '..', 'tables', '英文名释义');
+function glossesFile(dir = GLOSSES_DIR) { return path.join(dir, '英文名释义.tsv'); }
 
 // Map("M"|"F" -> Map(lower-case name -> births since YEARS_FROM)).
 function birthCounts(databaseBytes) {
@@ -97,4 +100,4 @@ function tableBuilder(ctx) {
   return { header: ['英文名', '字母', '性别', '排名'], rows };
 }
 
-module.exports = { tableBuilder, chooseNames, buildEnglishNames, birthCounts, entryText, PINYIN_INITIALS };
+module.exports = { GLOSSES_DIR, tableBuilder, chooseNames, buildEnglishNames, birthCounts, entryText, PINYIN_INITIALS };

@@ -9,6 +9,11 @@ const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const { spawnSync } = require('child_process');
+const archive = require('./archive.js');
+const tables = require('./tables.js');
+const unihan = require('./unihan.js');
+const npm = require('./npm.js');
+const { SOURCES } = require('./sources.js');
 const x = require('./extract.js');
 
 const SCRIPT = path.join(__dirname, 'extract.js');
@@ -24,13 +29,13 @@ function run(args, env = {}) {
 }
 
 test('TSV escapes', () => {
-  assert.strictEqual(x.escapeField('a\\b\tc\nd\re'), 'a\\\\b\\tc\\nd\\re');
-  assert.strictEqual(x.escapeField(null), '\\N');
-  assert.strictEqual(x.escapeField(''), '');
-  assert.strictEqual(x.escapeField('#x'), '\\#x');
-  assert.strictEqual(x.escapeField('\\N'), '\\\\N');
-  assert.strictEqual(x.tsvText(['a', 'b'], [['1', null]]), 'a\tb\n1\t\\N\n');
-  assert.throws(() => x.tsvText(['a', 'b'], [['1']]), /2/);
+  assert.strictEqual(tables.escapeField('a\\b\tc\nd\re'), 'a\\\\b\\tc\\nd\\re');
+  assert.strictEqual(tables.escapeField(null), '\\N');
+  assert.strictEqual(tables.escapeField(''), '');
+  assert.strictEqual(tables.escapeField('#x'), '\\#x');
+  assert.strictEqual(tables.escapeField('\\N'), '\\\\N');
+  assert.strictEqual(tables.tsvText(['a', 'b'], [['1', null]]), 'a\tb\n1\t\\N\n');
+  assert.throws(() => tables.tsvText(['a', 'b'], [['1']]), /2/);
 });
 
 test('tgz with long names unpacks without the top folder', () => {
@@ -43,10 +48,10 @@ test('tgz with long names unpacks without the top folder', () => {
     const tgz = path.join(dir, `${fmt}.tgz`);
     const r = spawnSync('tar', ['--format', fmt, '-czf', tgz, '-C', dir, 'package']);
     if (r.status !== 0) continue; // this tar can't write that format
-    const files = x.readTgz(tgz);
+    const files = archive.readTgz(tgz);
     assert.strictEqual(files.get(long).toString(), '长名字', fmt);
     assert.strictEqual(files.get('package.json').toString(), '{"name":"t"}', fmt);
-    const kept = x.readTgz(tgz, (f) => f === 'package.json');
+    const kept = archive.readTgz(tgz, (f) => f === 'package.json');
     assert.deepStrictEqual([...kept.keys()], ['package.json'], fmt);
   }
   fs.rmSync(dir, { recursive: true });
@@ -102,9 +107,9 @@ test('zip reader: stored and deflated members', () => {
   const dir = tmpdir();
   const zip = path.join(dir, 'u.zip');
   fs.writeFileSync(zip, makeZip([['a.txt', 'stored\n', 0], ['b.txt', 'deflated '.repeat(50), 8]]));
-  assert.strictEqual(x.readZipEntry(zip, 'a.txt').toString(), 'stored\n');
-  assert.strictEqual(x.readZipEntry(zip, 'b.txt').toString(), 'deflated '.repeat(50));
-  assert.throws(() => x.readZipEntry(zip, 'c.txt'), /no member/);
+  assert.strictEqual(archive.readZipEntry(zip, 'a.txt').toString(), 'stored\n');
+  assert.strictEqual(archive.readZipEntry(zip, 'b.txt').toString(), 'deflated '.repeat(50));
+  assert.throws(() => archive.readZipEntry(zip, 'c.txt'), /no member/);
   fs.rmSync(dir, { recursive: true });
 });
 
@@ -120,20 +125,20 @@ test('Unihan reader on plain, bz2 and zip input', async () => {
   fs.writeFileSync(zip, makeZip([['Unihan_Readings.txt', text, 8]]));
   inputs.push(`${zip}:Unihan_Readings.txt`);
   for (const f of inputs) {
-    const u = await x.readUnihan([f], ['kMandarin', 'kTotalStrokes']);
+    const u = await unihan.readUnihan([f], ['kMandarin', 'kTotalStrokes']);
     assert.strictEqual(u.version, '15.0.0', f);
     assert.deepStrictEqual(u.chars.get('明'), { kTotalStrokes: '8', kMandarin: 'míng' }, f);
     assert.strictEqual(u.chars.get('\u{20000}').kMandarin, 'hē', f);
     assert.strictEqual(u.chars.has('一'), false, f);
   }
-  await assert.rejects(x.readUnihan([path.join(dir, 'none.txt.bz2')], ['kMandarin']), /missing/);
+  await assert.rejects(unihan.readUnihan([path.join(dir, 'none.txt.bz2')], ['kMandarin']), /missing/);
   fs.rmSync(dir, { recursive: true });
 });
 
 const DEBIAN_UNIHAN = '/usr/share/unicode/Unihan_Readings.txt.bz2';
 test('Debian Unihan file streams (stopping early does not hang)', { skip: !fs.existsSync(DEBIAN_UNIHAN) }, async () => {
   let n = 0;
-  for await (const line of x.textLines(DEBIAN_UNIHAN)) if (++n > 100) break;
+  for await (const line of unihan.textLines(DEBIAN_UNIHAN)) if (++n > 100) break;
   assert.ok(n > 100);
 });
 
@@ -144,7 +149,7 @@ test('fetchNpm uses the download cache without running npm', () => {
   fs.writeFileSync(path.join(pkg, 'package', 'data.txt'), 'cached');
   const npmDir = path.join(home, 'qiming', 'npm');
   fs.mkdirSync(npmDir, { recursive: true });
-  const tgz = path.join(npmDir, x.tarballName('@scope/demo', '1.2.3'));
+  const tgz = path.join(npmDir, npm.tarballName('@scope/demo', '1.2.3'));
   assert.strictEqual(path.basename(tgz), 'scope-demo-1.2.3.tgz');
   assert.strictEqual(spawnSync('tar', ['-czf', tgz, '-C', pkg, 'package']).status, 0);
 
@@ -152,10 +157,10 @@ test('fetchNpm uses the download cache without running npm', () => {
   process.env.XDG_CACHE_HOME = home;
   process.env.PATH = '/nonexistent';
   try {
-    assert.strictEqual(x.fetchNpm('@scope/demo', '1.2.3').get('data.txt').toString(), 'cached');
-    assert.throws(() => x.fetchNpm('@scope/demo', '1.2.4'), /npm not found/);
-    assert.throws(() => x.fetchNpm('@scope/demo', '^1.2.3'), /not pinned/);
-    assert.throws(() => x.fetchNpm('@scope/demo', '1.2.3', 'sha512-AAAA'), /integrity/);
+    assert.strictEqual(npm.fetchNpm('@scope/demo', '1.2.3').get('data.txt').toString(), 'cached');
+    assert.throws(() => npm.fetchNpm('@scope/demo', '1.2.4'), /npm not found/);
+    assert.throws(() => npm.fetchNpm('@scope/demo', '^1.2.3'), /not pinned/);
+    assert.throws(() => npm.fetchNpm('@scope/demo', '1.2.3', 'sha512-AAAA'), /integrity/);
   } finally {
     for (const [k, v] of Object.entries(saved)) {
       if (v === undefined) delete process.env[k]; else process.env[k] = v;
@@ -178,7 +183,7 @@ test('fetchNpm: an unreachable registry fails on one line naming the registry st
   process.env.npm_config_registry = 'http://127.0.0.1:9';
   const lines = [];
   try {
-    assert.throws(() => x.fetchNpm('demo', '1.0.0', undefined, undefined, (m) => lines.push(m)), (e) => {
+    assert.throws(() => npm.fetchNpm('demo', '1.0.0', undefined, undefined, (m) => lines.push(m)), (e) => {
       assert.strictEqual(e.message, 'cannot fetch demo@1.0.0 from the npm registry http://127.0.0.1:9 (ECONNREFUSED);'
         + ` the first build needs it once, later builds use ${path.join(home, 'qiming', 'npm')}`);
       assert.ok(!e.message.includes('\n'), e.message);
@@ -209,7 +214,7 @@ test('the key follows the installed Debian packages', () => {
   fs.writeFileSync(file, 'xy\n');
   assert.notStrictEqual(x.installedDebian(sources), before);
   if (spawnSync('dpkg-query', ['-W', 'unicode-data']).status === 0) {
-    assert.match(x.installedDebian(x.SOURCES), /^unicode-data=\S+$/);
+    assert.match(x.installedDebian(SOURCES), /^unicode-data=\S+$/);
   }
   fs.rmSync(dir, { recursive: true });
 });
@@ -266,7 +271,7 @@ test('sources feed tables; a new key replaces the old folder', async () => {
     files: [input], produces: ['字典.tsv'] }];
   const builders = {
     '字典.tsv': async (ctx) => {
-      const u = await x.readUnihan(ctx.sources.u.files, ['kMandarin']);
+      const u = await unihan.readUnihan(ctx.sources.u.files, ['kMandarin']);
       return { header: ['zi', 'pinyin'], rows: [...u.chars].map(([c, r]) => [c, r.kMandarin]) };
     },
   };

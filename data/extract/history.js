@@ -3,7 +3,7 @@
 'use strict';
 
 const path = require('path');
-const { escapeHtml, readRows, sourceText: filesText } = require('./meanings.js');
+const { escapeHtml, readRows, sourceText: filesText } = require('./tables.js');
 
 const DIR = path.join(__dirname, '..', 'tables', '历史上的今天');
 

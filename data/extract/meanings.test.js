@@ -10,6 +10,7 @@ const os = require('os');
 const path = require('path');
 const meanings = require('./meanings.js');
 const cards = require('./cards.js');
+const tables = require('./tables.js');
 
 function folder(files) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'meanings-'));
@@ -27,7 +28,7 @@ test('meaning files: any number of files, comments skipped, first row of a chara
   const m = meanings.meanings(dir);
   assert.deepStrictEqual([...m.keys()].sort(), ['梓', '萱']);
   assert.strictEqual(m.get('萱').寓意, '寓意忘忧。');
-  assert.deepStrictEqual(meanings.sourceParts(m.get('萱').出处), [{ work: '《诗经·卫风·伯兮》', text: '“焉得谖草，言树之背。”' }]);
+  assert.deepStrictEqual(cards.sourceParts(m.get('萱').出处), [{ work: '《诗经·卫风·伯兮》', text: '“焉得谖草，言树之背。”' }]);
   assert.strictEqual(meanings.meanings(path.join(dir, 'absent')).size, 0);
 });
 
@@ -37,7 +38,7 @@ test('meaning files: a wrong header or a short row names the file', () => {
 });
 
 test('reading blocks split at ｜, each reading before its senses', () => {
-  assert.deepStrictEqual(meanings.readingBlocks('xíng：走；行走。｜háng：行列。'),
+  assert.deepStrictEqual(cards.readingBlocks('xíng：走；行走。｜háng：行列。'),
     [{ reading: 'xíng', senses: '走；行走。' }, { reading: 'háng', senses: '行列。' }]);
 });
 
@@ -84,7 +85,7 @@ test('surname page: reading, origins, 郡望, 堂号 and bearers; empty fields l
 
 test('the texts are part of the cache key', () => {
   const dir = folder({ 'a.tsv': `${HEADER}` });
-  const before = meanings.sourceText(dir);
+  const before = tables.sourceText(dir);
   fs.appendFileSync(path.join(dir, 'a.tsv'), '梓\tzǐ：梓树。\t寓意桑梓。\t\t桑梓\n');
-  assert.notStrictEqual(meanings.sourceText(dir), before);
+  assert.notStrictEqual(tables.sourceText(dir), before);
 });
