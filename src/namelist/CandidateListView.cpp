@@ -17,7 +17,8 @@ constexpr int kMeasuredRows = 40;
 
 } // namespace
 
-CandidateListView::CandidateListView(CandidateListModel *model, const Options &options, QWidget *parent)
+CandidateListView::CandidateListView(CandidateListModel *model, NameListHost &host, const Options &options,
+                                     QWidget *parent)
     : QTableView(parent)
     , m_model(model)
 {
@@ -45,7 +46,7 @@ CandidateListView::CandidateListView(CandidateListModel *model, const Options &o
             [this] { fitColumnsToRows(0, std::min(m_model->rowCount() - 1, kMeasuredRows - 1)); });
     fitColumnsToRows(0, std::min(m_model->rowCount() - 1, kMeasuredRows - 1));
 
-    m_actions = new ListActions(this, {options.menuName, options.spacedCopyMessage},
+    m_actions = new ListActions(this, host, {options.menuName, options.spacedCopyMessage},
                                 {[this] { return currentName(); },
                                  [this] { return m_model->candidate(currentIndex().row()).scored; },
                                  [this] { return m_model->identity(); },

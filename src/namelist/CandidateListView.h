@@ -14,6 +14,7 @@ namespace qiming::namelist {
 
 using generation::CandidateListModel;
 class ListActions;
+class NameListHost;
 
 class CandidateListView final : public QTableView {
     Q_OBJECT
@@ -24,7 +25,7 @@ public:
         std::vector<int> widths;   // of the eight columns
         bool spacedCopyMessage = true;
     };
-    CandidateListView(CandidateListModel *model, const Options &options, QWidget *parent = nullptr);
+    CandidateListView(CandidateListModel *model, NameListHost &host, const Options &options, QWidget *parent = nullptr);
 
     CandidateListModel *list() const { return m_model; }
     // The "名字" of the current row, or empty.
@@ -47,6 +48,9 @@ private:
     CandidateListModel *m_model;
     ListActions *m_actions;
 };
+
+// The eight columns of the lists of every mode and filter.
+inline const std::vector<int> kStandardColumnWidths = {53, 86, 108, 136, 149, 115, 84, 71};
 
 inline const QString kListHint = QStringLiteral("提示：双击名字可以看到详细解释，点击右键可使用更多功能  ");
 

@@ -1,10 +1,7 @@
 #include "namelist/ListActions.h"
 
-#include "generation/CandidateListModel.h"
-#include "numerology/ui/AnalysisWindow.h"
-#include "review/Favourites.h"
+#include "namelist/NameListHost.h"
 #include "widgets/MessageBoxes.h"
-#include "widgets/WindowDirectory.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -13,23 +10,28 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPointer>
 #include <QStandardPaths>
 
 namespace qiming::namelist {
 
-ListActions::ListActions(QAbstractItemView *view, const Options &options, Source source)
+ListActions::ListActions(QAbstractItemView *view, NameListHost &host, const Options &options, Source source)
     : QObject(view)
     , m_view(view)
+    , m_host(host)
     , m_menu(new QMenu(view))
     , m_options(options)
     , m_source(std::move(source))
 {
     m_menu->setObjectName(options.menuName);
     m_menu->addAction(QStringLiteral("查看名字解析"), this, &ListActions::showAnalysis);
-    m_menu->addAction(QStringLiteral("复制名字"), this, &ListActions::copyName);
-    m_menu->addAction(QStringLiteral("添加到自选列表"), this, &ListActions::addToFavourites);
-    m_menu->addAction(QStringLiteral("查看自选列表"), this, &ListActions::showFavourites);
+    if (m_source.remove) {
+        m_menu->addAction(QStringLiteral("从列表中删除"), this, m_source.remove);
+        m_menu->addAction(QStringLiteral("复制名字"), this, &ListActions::copyName);
+    } else {
+        m_menu->addAction(QStringLiteral("复制名字"), this, &ListActions::copyName);
+        m_menu->addAction(QStringLiteral("添加到自选列表"), this, &ListActions::addToFavourites);
+        m_menu->addAction(QStringLiteral("查看自选列表"), this, &ListActions::showFavourites);
+    }
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         const QModelIndex at = m_view->indexAt(pos);
@@ -44,7 +46,7 @@ void ListActions::showAnalysis()
 {
     if (m_source.currentName().isEmpty())
         return;
-    widgets::runGuarded(m_view, [this] { numerology::showNameReport(m_source.currentRow()); });
+    widgets::runGuarded(m_view, [this] { m_host.showReport(m_source.currentRow()); });
 }
 
 void ListActions::copyName()
@@ -53,8 +55,10 @@ void ListActions::copyName()
     if (name.isEmpty())
         return;
     QApplication::clipboard()->setText(name);
-    widgets::showInformation(m_view, m_options.spacedCopyMessage ? QStringLiteral("已复制名字 %1 ！").arg(name)
-                                                               : QStringLiteral("已复制名字%1！").arg(name));
+    const QString wording = !m_options.copyMessage.isEmpty() ? m_options.copyMessage
+                            : m_options.spacedCopyMessage    ? QStringLiteral("已复制名字 %1 ！")
+                                                             : QStringLiteral("已复制名字%1！");
+    widgets::showInformation(m_view, wording.arg(name));
 }
 
 void ListActions::addToFavourites()
@@ -64,15 +68,14 @@ void ListActions::addToFavourites()
         return;
     widgets::runGuarded(m_view, [&] {
         // The flags of the run that formed the name, not the profile's of now.
-        const RunIdentity id = m_source.identity();
-        review::addFavourite(name, {id.singleSurname, id.singleGiven, id.gender});
+        m_host.addFavourite(name, m_source.identity());
         widgets::showInformation(m_view, QStringLiteral("成功添加名字%1！").arg(name));
     });
 }
 
 void ListActions::showFavourites()
 {
-    widgets::runGuarded(m_view, [] { widgets::openWindow(QStringLiteral("TForm8")); });
+    widgets::runGuarded(m_view, [this] { m_host.showFavourites(); });
 }
 
 QString chooseExportPath(QWidget *parent)
@@ -98,22 +101,6 @@ void ListActions::exportWithDialog()
     QString error;
     if (!m_source.exportTo(path, &error))
         widgets::showWarning(m_view, error);
-}
-
-namespace {
-QPointer<CandidateListModel> g_filterSource;
-}
-
-void openConditionFilter(CandidateListModel *source)
-{
-    g_filterSource = source;
-    widgets::openWindow(QStringLiteral("TForm4"));
-    g_filterSource = nullptr;
-}
-
-CandidateListModel *conditionFilterSource()
-{
-    return g_filterSource;
 }
 
 } // namespace qiming::namelist

@@ -1,6 +1,6 @@
 // The actions every name list offers, whatever filled it: the report of the current name
 // (also on double click), copying the name, adding it to the favourites, showing the
-// favourites, exporting the list; and the hand-off of a list to the condition filter.
+// favourites, exporting the list. The favourites list itself offers removal in their place.
 #pragma once
 
 #include "generation/NameCandidate.h"
@@ -11,6 +11,7 @@
 
 class QAbstractItemView;
 class QMenu;
+class QWidget;
 
 namespace qiming::generation {
 class CandidateListModel;
@@ -20,6 +21,7 @@ namespace qiming::namelist {
 
 using generation::CandidateListModel;
 using generation::RunIdentity;
+class NameListHost;
 
 class ListActions final : public QObject {
     Q_OBJECT
@@ -29,12 +31,15 @@ public:
         std::function<numerology::ScoredName()> currentRow;  // the texts the report shows
         std::function<RunIdentity()> identity;               // how the list's names were formed
         std::function<bool(const QString &path, QString *error)> exportTo;
+        // Set for the favourites: the menu offers removal instead of adding and showing them.
+        std::function<void()> remove = {};
     };
     struct Options {
         QString menuName;
         bool spacedCopyMessage = true; // "已复制名字 X ！", or "已复制名字X！"
+        QString copyMessage = {};      // when set, the wording with %1 for the name
     };
-    ListActions(QAbstractItemView *view, const Options &options, Source source);
+    ListActions(QAbstractItemView *view, NameListHost &host, const Options &options, Source source);
 
     QMenu *menu() const { return m_menu; }
 
@@ -47,16 +52,13 @@ public:
 
 private:
     QAbstractItemView *m_view;
+    NameListHost &m_host;
     QMenu *m_menu;
     Options m_options;
     Source m_source;
 };
 
-// "筛选": the condition filter opens modally and reads this list while it is open.
-void openConditionFilter(CandidateListModel *source);
 // The export dialog ("导出名字", opened in the user's documents); empty when cancelled.
 QString chooseExportPath(QWidget *parent);
-// The list of the page whose "筛选" opened the filter; null when none did.
-CandidateListModel *conditionFilterSource();
 
 } // namespace qiming::namelist

@@ -1,19 +1,17 @@
 #include "shell/MainWindow.h"
 
+#include "birthchart/NameAgainstChart.h"
 #include "birthchart/ui/BirthChartPage.h"
 #include "birthchart/ui/ManualNamingWindow.h"
 #include "birthchart/ui/ReadingWindow.h"
-#include "birthchart/NameAgainstChart.h"
-#include "numerology/Lookups.h"
-#include "numerology/NameReport.h"
-
 #include "data/SharedDatabase.h"
 #include "generation/CandidateListModel.h"
-#include "generation/ui/ClassicPage.h"
 #include "generation/CharSetRun.h"
+#include "generation/ui/ClassicPage.h"
 #include "generation/ui/CustomModePage.h"
 #include "generation/ui/HighScorePage.h"
 #include "generation/ui/PoetryPages.h"
+#include "numerology/NameReport.h"
 #include "numerology/NameScore.h"
 #include "numerology/SharedNumerology.h"
 #include "numerology/ui/AnalysisWindow.h"
@@ -21,36 +19,38 @@
 #include "numerology/ui/NameScoringPage.h"
 #include "othernames/ui/EnglishNamePage.h"
 #include "othernames/ui/NicknamePage.h"
+#include "profile/BabyProfile.h"
+#include "profile/ui/SettingsWindow.h"
 #include "review/ui/ConditionFilterWindow.h"
 #include "review/ui/DictionaryWindow.h"
 #include "review/ui/FavouritesWindow.h"
 #include "review/ui/SuperAuspiciousWindow.h"
-#include "profile/BabyProfile.h"
 #include "shell/AboutWindow.h"
 #include "shell/HomePage.h"
+#include "shell/PageNames.h"
 #include "shell/PlaceholderWindow.h"
-#include "profile/ui/SettingsWindow.h"
+#include "shell/ShellListHost.h"
+#include "tools/ui/FunToolsWindow.h"
 #include "widgets/AppIcons.h"
 #include "widgets/MessageBoxes.h"
-#include "widgets/WindowDirectory.h"
 #include "widgets/WindowPlacement.h"
-#include "tools/ui/FunToolsWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeySequence>
 #include <QShortcut>
-
-#include <algorithm>
-#include <QCloseEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace qiming::shell {
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
+    , m_listHost(std::make_unique<ShellListHost>(*this))
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(kMainWindowTitle);
@@ -82,11 +82,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    numerology::setAnalysisWindow(nullptr);
     numerology::setChartVerdictSource({});
-    for (const QString &name :
-         {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6"), QStringLiteral("TForm16")})
-        widgets::registerWindowOpener(name, {});
     data::closeDatabase();
 }
 
@@ -95,42 +91,33 @@ bool MainWindow::isConnected() const
     return data::sharedDatabase().isOpen();
 }
 
+void MainWindow::addWindow(QWidget *window)
+{
+    m_windows.insert(window->objectName(), window);
+}
+
 void MainWindow::createWindows()
 {
     // In the order of the window set; all hidden until asked for.
-    const auto placeholder = [this](const char *name, const char *caption, QSize size, bool resizable = false) {
-        auto *w = new PlaceholderWindow(QString::fromLatin1(name), QString::fromUtf8(caption), size, resizable, this);
-        m_windows.insert(w->objectName(), w);
-    };
-    auto *about = new AboutWindow(this);
-    m_windows.insert(about->objectName(), about);
-    auto *settings = new profile::SettingsWindow(this);
-    m_windows.insert(settings->objectName(), settings);
-    auto *favourites = new review::FavouritesWindow(this);
-    m_windows.insert(favourites->objectName(), favourites);
-    auto *dictionary = new review::DictionaryWindow(this);
-    m_windows.insert(dictionary->objectName(), dictionary);
-    auto *meaning = new numerology::NameMeaningWindow(this);
-    m_windows.insert(meaning->objectName(), meaning);
-    auto *manualNaming = new birthchart::ManualNamingWindow(this);
-    m_windows.insert(manualNaming->objectName(), manualNaming);
-    auto *funTools = new tools::FunToolsWindow(this);
-    m_windows.insert(funTools->objectName(), funTools);
-    auto *reading = new birthchart::ReadingWindow(this);
-    m_windows.insert(reading->objectName(), reading);
-    auto *analysis = new numerology::AnalysisWindow(this);
-    m_windows.insert(analysis->objectName(), analysis);
-    numerology::setAnalysisWindow(analysis);
-    auto *conditionFilter = new review::ConditionFilterWindow(this);
-    m_windows.insert(conditionFilter->objectName(), conditionFilter);
-    placeholder("TForm3", "常用字表", {320, 240});
-    auto *superFilter = new review::SuperAuspiciousWindow(conditionFilter->results(), this);
-    m_windows.insert(superFilter->objectName(), superFilter);
-
-    // Lists and filters of other parts open these by name.
-    for (const QString &name :
-         {QStringLiteral("TForm8"), QStringLiteral("TForm4"), QStringLiteral("TForm6"), QStringLiteral("TForm16")})
-        widgets::registerWindowOpener(name, [this, name] { showModal(name); });
+    addWindow(new AboutWindow(this));
+    m_settings = new profile::SettingsWindow(this);
+    addWindow(m_settings);
+    addWindow(new review::FavouritesWindow(*m_listHost, this));
+    addWindow(new review::DictionaryWindow(this));
+    m_meaning = new numerology::NameMeaningWindow(this);
+    addWindow(m_meaning);
+    addWindow(new birthchart::ManualNamingWindow(this));
+    addWindow(new tools::FunToolsWindow(this));
+    m_reading = new birthchart::ReadingWindow(this);
+    addWindow(m_reading);
+    m_analysis = new numerology::AnalysisWindow(this);
+    addWindow(m_analysis);
+    m_conditionFilter = new review::ConditionFilterWindow(*m_listHost, this);
+    addWindow(m_conditionFilter);
+    addWindow(new PlaceholderWindow(QStringLiteral("TForm3"), QStringLiteral("常用字表"), {320, 240}, false, this));
+    addWindow(new review::SuperAuspiciousWindow(m_conditionFilter->results(), *m_listHost, this));
+    connect(m_conditionFilter, &review::ConditionFilterWindow::superFilterRequested, this,
+            [this] { showModal(names::kSuperFilter); });
 }
 
 void MainWindow::createToolbar()
@@ -152,13 +139,13 @@ void MainWindow::createToolbar()
         std::function<void()> action;
     };
     const Tool tools[] = {
-        {"ToolButton1", "模式选择", "首", QColor(0xd9, 0x4f, 0x3d), [this] { showPage(QStringLiteral("TabSheet11")); }},
-        {"ToolButton7", "设置信息", "设", QColor(0x4f, 0x7f, 0xc9), [this] { showModal(QStringLiteral("TForm7")); }},
-        {"ToolButton8", "生辰八字", "八", QColor(0xc7, 0x8a, 0x1c), [this] { showPage(QStringLiteral("TabSheet13")); }},
-        {"ToolButton2", "名字分析", "析", QColor(0x3d, 0x8f, 0x5a), [this] { showPage(QStringLiteral("TabSheet12")); }},
-        {"ToolButton4", "自选列表", "★", QColor(0xe0, 0x8a, 0x1e), [this] { showModal(QStringLiteral("TForm8")); }},
-        {"ToolButton3", "新华字典", "典", QColor(0x8e, 0x4a, 0x2c), [this] { showModal(QStringLiteral("TForm9")); }},
-        {"ToolButton5", "趣味工具", "趣", QColor(0x6b, 0x55, 0xb8), [this] { showModal(QStringLiteral("TForm13")); }},
+        {"ToolButton1", "模式选择", "首", QColor(0xd9, 0x4f, 0x3d), [this] { showPage(names::kHome); }},
+        {"ToolButton7", "设置信息", "设", QColor(0x4f, 0x7f, 0xc9), [this] { showModal(names::kSettings); }},
+        {"ToolButton8", "生辰八字", "八", QColor(0xc7, 0x8a, 0x1c), [this] { showPage(names::kBirthChart); }},
+        {"ToolButton2", "名字分析", "析", QColor(0x3d, 0x8f, 0x5a), [this] { showPage(names::kNameScoring); }},
+        {"ToolButton4", "自选列表", "★", QColor(0xe0, 0x8a, 0x1e), [this] { showModal(names::kFavourites); }},
+        {"ToolButton3", "新华字典", "典", QColor(0x8e, 0x4a, 0x2c), [this] { showModal(names::kDictionary); }},
+        {"ToolButton5", "趣味工具", "趣", QColor(0x6b, 0x55, 0xb8), [this] { showModal(names::kFunTools); }},
     };
     int number = 0;
     for (const Tool &t : tools) {
@@ -188,7 +175,7 @@ void MainWindow::createToolbar()
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, about, &QToolButton::click);
     about->setToolTip(QStringLiteral("关于（F1）"));
     bar->addWidget(about);
-    connect(about, &QToolButton::clicked, this, [this] { showModal(QStringLiteral("aboutWindow")); });
+    connect(about, &QToolButton::clicked, this, [this] { showModal(names::kAbout); });
 }
 
 void MainWindow::createPages()
@@ -200,54 +187,55 @@ void MainWindow::createPages()
     setCentralWidget(m_pages);
 
     auto *home = new HomePage(m_pages);
-    addPage(QStringLiteral("TabSheet11"), QStringLiteral("首页"), home);
-    addPage(QStringLiteral("TabSheet6"), QStringLiteral("经典模式"), new generation::ClassicPage(m_pages));
-    auto *highScore = new generation::HighScorePage(m_pages);
-    addPage(QStringLiteral("TabSheet1"), QStringLiteral("高分模式"), highScore);
-    setPageAction(QStringLiteral("TabSheet1"), [highScore] { highScore->list()->writeCandidateHeader(); });
+    addPage(names::kHome, QStringLiteral("首页"), home);
+    addPage(names::kClassic, QStringLiteral("经典模式"), new generation::ClassicPage(*m_listHost, m_pages));
+    auto *highScore = new generation::HighScorePage(*m_listHost, m_pages);
+    addPage(names::kHighScore, QStringLiteral("高分模式"), highScore);
+    setPageAction(names::kHighScore, [highScore] { highScore->list()->writeCandidateHeader(); });
     // Custom and poetry mode share the one character-set run.
     auto *charSetRun = new generation::CharSetRun(numerology::sharedCharacterTables(), numerology::sharedLuckTables(),
                                                   this);
-    auto *custom = new generation::CustomModePage(charSetRun, m_pages);
-    addPage(QStringLiteral("TabSheet3"), QStringLiteral("自定义模式"), custom);
-    setPageAction(QStringLiteral("TabSheet3"), [custom] { custom->list()->writeCandidateHeader(); });
+    auto *custom = new generation::CustomModePage(charSetRun, *m_listHost, m_pages);
+    addPage(names::kCustom, QStringLiteral("自定义模式"), custom);
+    setPageAction(names::kCustom, [custom] { custom->list()->writeCandidateHeader(); });
+    // Connected directly: the window opens before the run starts.
+    connect(custom, &generation::CustomModePage::manualNamingRequested, this,
+            [this] { showModal(names::kManualNaming); });
     auto *chooser = new generation::PoemChooserPage(m_pages);
-    addPage(QStringLiteral("TabSheet4"), QStringLiteral("诗词模式"), chooser);
-    setPageAction(QStringLiteral("TabSheet4"), [chooser] { chooser->open(); });
-    auto *picker = new generation::PoemPickerPage(charSetRun, m_pages);
-    addPage(QStringLiteral("TabSheet5"), QStringLiteral("诗词模式2"), picker);
-    setPageAction(QStringLiteral("TabSheet5"), [picker] { picker->list()->writeCandidateHeader(); });
+    addPage(names::kPoemChooser, QStringLiteral("诗词模式"), chooser);
+    setPageAction(names::kPoemChooser, [chooser] { chooser->open(); });
+    auto *picker = new generation::PoemPickerPage(charSetRun, *m_listHost, m_pages);
+    addPage(names::kPoemPicker, QStringLiteral("诗词模式2"), picker);
+    setPageAction(names::kPoemPicker, [picker] { picker->list()->writeCandidateHeader(); });
     connect(chooser, &generation::PoemChooserPage::poemChosen, this, [this, picker](const QString &text) {
         picker->setPoem(text);
-        showPage(QStringLiteral("TabSheet5"));
+        showPage(names::kPoemPicker);
     });
-    connect(picker, &generation::PoemPickerPage::backRequested, this, [this] { showPage(QStringLiteral("TabSheet4")); });
-    addPage(QStringLiteral("TabSheet2"), QStringLiteral("取英文名"), new othernames::EnglishNamePage(m_pages));
+    connect(picker, &generation::PoemPickerPage::backRequested, this, [this] { showPage(names::kPoemChooser); });
+    addPage(names::kEnglishNames, QStringLiteral("取英文名"), new othernames::EnglishNamePage(m_pages));
     auto *nicknames = new othernames::NicknamePage(m_pages);
-    addPage(QStringLiteral("TabSheet10"), QStringLiteral("取小名"), nicknames);
-    setPageAction(QStringLiteral("TabSheet10"), [nicknames] { nicknames->writeHeader(); });
-    auto *meaning = static_cast<numerology::NameMeaningWindow *>(window(QStringLiteral("TForm15")));
-    auto *readingWindow = static_cast<birthchart::ReadingWindow *>(window(QStringLiteral("TForm14")));
-    auto *scoring = new numerology::NameScoringPage(meaning, m_pages);
+    addPage(names::kNicknames, QStringLiteral("取小名"), nicknames);
+    setPageAction(names::kNicknames, [nicknames] { nicknames->writeHeader(); });
+    auto *scoring = new numerology::NameScoringPage(m_analysis, m_meaning, m_pages);
     scoring->setOriginDisplay(
-        [readingWindow](const QString &title, const QString &html) { readingWindow->showHtml(title, html); });
-    addPage(QStringLiteral("TabSheet12"), QStringLiteral("名字评分"), scoring);
-    auto *chartPage = new birthchart::BirthChartPage(readingWindow, m_pages);
-    addPage(QStringLiteral("TabSheet13"), QStringLiteral("生辰八字"), chartPage);
-    m_pages->setCurrentWidget(page(QStringLiteral("TabSheet11")));
+        [reading = m_reading](const QString &title, const QString &html) { reading->showHtml(title, html); });
+    addPage(names::kNameScoring, QStringLiteral("名字评分"), scoring);
+    auto *chartPage = new birthchart::BirthChartPage(m_reading, m_pages);
+    addPage(names::kBirthChart, QStringLiteral("生辰八字"), chartPage);
+    m_pages->setCurrentWidget(home);
 
-    const char *targets[] = {"TabSheet1", "TabSheet6", "TabSheet4", "TabSheet2", "TabSheet10", "TabSheet3"};
+    const QString targets[] = {names::kHighScore, names::kClassic,   names::kPoemChooser,
+                               names::kEnglishNames, names::kNicknames, names::kCustom};
     for (int i = 0; i < 6; ++i)
         connect(home->modeButton(i), &QToolButton::clicked, this,
-                [this, target = QString::fromLatin1(targets[i])] { widgets::runGuarded(this, [&] { showPage(target); }); });
+                [this, target = targets[i]] { widgets::runGuarded(this, [&] { showPage(target); }); });
 
     // The birth chart always starts from the stored profile, and follows it when it is saved.
-    setPageAction(QStringLiteral("TabSheet13"), [chartPage] { chartPage->refresh(); });
-    connect(static_cast<profile::SettingsWindow *>(window(QStringLiteral("TForm7"))), &profile::SettingsWindow::profileSaved, this,
-            [this, chartPage] {
-                if (currentPageName() == QLatin1String("TabSheet13"))
-                    chartPage->refresh();
-            });
+    setPageAction(names::kBirthChart, [chartPage] { chartPage->refresh(); });
+    connect(m_settings, &profile::SettingsWindow::profileSaved, this, [this, chartPage] {
+        if (currentPageName() == names::kBirthChart)
+            chartPage->refresh();
+    });
 }
 
 void MainWindow::addPage(const QString &name, const QString &caption, QWidget *content)

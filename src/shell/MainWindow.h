@@ -7,11 +7,28 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class QTabWidget;
 class QToolButton;
 
+namespace qiming::numerology {
+class AnalysisWindow;
+class NameMeaningWindow;
+}
+namespace qiming::birthchart {
+class ReadingWindow;
+}
+namespace qiming::profile {
+class SettingsWindow;
+}
+namespace qiming::review {
+class ConditionFilterWindow;
+}
+
 namespace qiming::shell {
+
+class ShellListHost;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -32,6 +49,9 @@ public:
     // Shows a secondary window modally (the toolbar's windows).
     void showModal(const QString &name);
 
+    numerology::AnalysisWindow *analysisWindow() const { return m_analysis; }
+    review::ConditionFilterWindow *conditionFilter() const { return m_conditionFilter; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -40,7 +60,15 @@ private:
     void createToolbar();
     void createPages();
     void addPage(const QString &name, const QString &caption, QWidget *content);
+    void addWindow(QWidget *window);
 
+    std::unique_ptr<ShellListHost> m_listHost;
+    // The windows the pages are handed or that the main window wires itself.
+    profile::SettingsWindow *m_settings = nullptr;
+    numerology::AnalysisWindow *m_analysis = nullptr;
+    numerology::NameMeaningWindow *m_meaning = nullptr;
+    birthchart::ReadingWindow *m_reading = nullptr;
+    review::ConditionFilterWindow *m_conditionFilter = nullptr;
     QTabWidget *m_pages = nullptr;
     QHash<QString, QWidget *> m_pageByName;
     QHash<QString, std::function<void()>> m_pageActions;

@@ -151,7 +151,7 @@ TEST_F(ClassicAndFiltersTest, NamesKeepTheFlagsTheyWereDrawnWith)
     withConditionFilter(in<QPushButton>(page, QStringLiteral("Button25")), [&] {
         const generation::CandidateListModel *scored = page->scoredList();
         ASSERT_EQ(scored->size(), 405);
-        EXPECT_EQ(namelist::conditionFilterSource(), scored);
+        EXPECT_EQ(window->conditionFilter()->source(), scored);
         for (int r = 0; r < scored->size(); ++r) {
             const numerology::ScoredName &row = scored->candidate(r).scored;
             const numerology::ScoredName own = numerology::scoreFullName(row.name, true, false, QStringLiteral("nan"));

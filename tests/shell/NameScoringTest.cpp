@@ -140,7 +140,7 @@ TEST_F(NameScoringTest, AReportAskedForFromAModalWindowIsUsableOverIt)
     modal.setObjectName(QStringLiteral("SomeModal"));
     bool checked = false;
     QTimer::singleShot(50, &modal, [&] {
-        numerology::showNameReport({QStringLiteral("王小明"), {}, QStringLiteral("土-金-火"), {}, QStringLiteral("4-3-8"),
+        analysis()->showReportGuarded({QStringLiteral("王小明"), {}, QStringLiteral("土-金-火"), {}, QStringLiteral("4-3-8"),
                                     QStringLiteral("5-7-11-9-15"), QStringLiteral("92"), {}, 0});
         EXPECT_TRUE(analysis()->isVisible());
         EXPECT_EQ(analysis()->parentWidget(), &modal);
@@ -150,7 +150,7 @@ TEST_F(NameScoringTest, AReportAskedForFromAModalWindowIsUsableOverIt)
     modal.exec();
     EXPECT_TRUE(checked);
     // Without a modal window it belongs to the main window again.
-    numerology::showNameReport(
+    analysis()->showReportGuarded(
         {QStringLiteral("王小明"), {}, {}, {}, {}, QStringLiteral("5-7-11-9-15"), QStringLiteral("92"), {}, 0});
     EXPECT_EQ(analysis()->parentWidget(), window.get());
 }

@@ -2,6 +2,7 @@
 // QIMING_SCREENSHOTS=DIR saves the pictures there, for looking at; QIMING_SCREENSHOT_DATABASE=FILE
 // shows them over a copy of a built data.dll (real texts) instead of the fixtures. Run with
 // QT_SCALE_FACTOR=2 to see them at 200 %.
+#include "RecordingListHost.h"
 #include "ShellFixture.h"
 
 #include "birthchart/ui/BirthChartPage.h"
@@ -143,7 +144,8 @@ TEST_F(ScreenshotTour, NewPagesAndWindows)
         model.writeCandidateHeader();
         std::vector<numerology::ScoredName> names(6, *scored);
         model.appendCandidates(std::move(names));
-        namelist::CandidateListView view(&model, {QStringLiteral("StringGrid1"), QStringLiteral("menu"),
+        RecordingListHost host;
+        namelist::CandidateListView view(&model, host, {QStringLiteral("StringGrid1"), QStringLiteral("menu"),
                                                     {40, 60, 70, 60, 60, 60, 60, 40}});
         view.resize(700, 220);
         view.show();

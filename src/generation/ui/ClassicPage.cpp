@@ -4,6 +4,7 @@
 #include "generation/ClassicNames.h"
 #include "namelist/CandidateListView.h"
 #include "namelist/ListActions.h"
+#include "namelist/NameListHost.h"
 #include "widgets/PageControls.h"
 #include "numerology/SharedNumerology.h"
 #include "profile/BabyProfile.h"
@@ -32,10 +33,11 @@ QLabel *greenLabel(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-ClassicPage::ClassicPage(QWidget *parent)
+ClassicPage::ClassicPage(namelist::NameListHost &host, QWidget *parent)
     : QWidget(parent)
     , m_names(new ClassicNameModel(this))
     , m_scored(new CandidateListModel(this))
+    , m_host(host)
 {
     m_scored->setObjectName(QStringLiteral("StringGrid5"));
     m_view = new QTableView(this);
@@ -54,7 +56,7 @@ ClassicPage::ClassicPage(QWidget *parent)
     for (int c = 0; c < ClassicNameModel::kColumns; ++c)
         m_view->setColumnWidth(c, widths[c]);
     m_actions = new namelist::ListActions(
-        m_view, {QStringLiteral("jingdianPopupMenu1"), true},
+        m_view, host, {QStringLiteral("jingdianPopupMenu1"), true},
         {[this] { return currentName(); },
          // Scored as it was formed: the draw's surname, length and gender, whatever the profile says now.
          [this] {
@@ -106,7 +108,7 @@ void ClassicPage::filter()
 {
     widgets::runGuarded(this, [this] {
         buildScoredList(*m_names, *m_scored);
-        namelist::openConditionFilter(m_scored);
+        m_host.openConditionFilter(m_scored);
     });
 }
 

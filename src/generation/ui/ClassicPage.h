@@ -8,6 +8,7 @@ class QTableView;
 
 namespace qiming::namelist {
 class ListActions;
+class NameListHost;
 }
 
 namespace qiming::generation {
@@ -18,7 +19,7 @@ class ClassicNameModel;
 class ClassicPage final : public QWidget {
     Q_OBJECT
 public:
-    explicit ClassicPage(QWidget *parent = nullptr);
+    explicit ClassicPage(namelist::NameListHost &host, QWidget *parent = nullptr);
 
     ClassicNameModel *names() const { return m_names; }
     // StringGrid5: the scored copy the condition filter reads.
@@ -38,6 +39,7 @@ private:
     CandidateListModel *m_scored;
     QTableView *m_view;
     namelist::ListActions *m_actions;
+    namelist::NameListHost &m_host;
 };
 
 } // namespace qiming::generation

@@ -5,10 +5,10 @@
 #include "generation/ui/CharSetRunControls.h"
 #include "namelist/CandidateListView.h"
 #include "namelist/ListActions.h"
+#include "namelist/NameListHost.h"
 #include "widgets/PageControls.h"
 #include "profile/BabyProfile.h"
 #include "widgets/MessageBoxes.h"
-#include "widgets/WindowDirectory.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -27,13 +27,13 @@ QPushButton *button(const char *name, const char *caption, QWidget *parent)
 
 } // namespace
 
-CustomModePage::CustomModePage(CharSetRun *run, QWidget *parent)
+CustomModePage::CustomModePage(CharSetRun *run, namelist::NameListHost &host, QWidget *parent)
     : QWidget(parent)
     , m_run(run)
     , m_model(new CandidateListModel(this))
 {
-    m_view = new namelist::CandidateListView(m_model, {QStringLiteral("StringGrid2"), QStringLiteral("zidingyiPopupMenu3"),
-                                             {53, 86, 108, 136, 149, 115, 84, 71}, true},
+    m_view = new namelist::CandidateListView(m_model, host, {QStringLiteral("StringGrid2"), QStringLiteral("zidingyiPopupMenu3"),
+                                             namelist::kStandardColumnWidths, true},
                                    this);
     auto *hint = new QLabel(QStringLiteral("提示：\n输入要用于取名的汉字，格式随意，软件会自动提取。  "), this);
     hint->setObjectName(QStringLiteral("Label24"));
@@ -80,7 +80,7 @@ CustomModePage::CustomModePage(CharSetRun *run, QWidget *parent)
     connect(m_pause, &QPushButton::clicked, this, &CustomModePage::togglePause);
     connect(sort, &QPushButton::clicked, this, [this] { m_view->sortWithMessage(m_run->isActive()); });
     connect(filter, &QPushButton::clicked, this,
-            [this] { widgets::runGuarded(this, [this] { namelist::openConditionFilter(m_model); }); });
+            [this, &host] { widgets::runGuarded(this, [this, &host] { host.openConditionFilter(m_model); }); });
     connect(exportButton, &QPushButton::clicked, m_view, &namelist::CandidateListView::exportWithDialog);
     connect(m_run, &CharSetRun::stateChanged, this, &CustomModePage::showRunState);
     connect(m_run, &CharSetRun::finished, this, [this](CandidateListModel *target, int count) {
@@ -98,7 +98,7 @@ void CustomModePage::generate()
     widgets::runGuarded(this, [this] {
         const QString text = m_input->toPlainText();
         if (text == kAccessWord)
-            widgets::openWindow(QStringLiteral("TForm16"));
+            emit manualNamingRequested();
         m_pause->setText(QStringLiteral("暂停"));
         profile::ensureProfileLoaded();
         const profile::BabyProfile &p = profile::liveProfile();

@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace qiming::namelist {
 class CandidateListView;
+class NameListHost;
 }
 
 namespace qiming::generation {
@@ -22,7 +23,7 @@ inline const QString kAccessWord = QStringLiteral("morvelantiqus");
 class CustomModePage final : public QWidget {
     Q_OBJECT
 public:
-    CustomModePage(CharSetRun *run, QWidget *parent = nullptr);
+    CustomModePage(CharSetRun *run, namelist::NameListHost &host, QWidget *parent = nullptr);
 
     CandidateListModel *list() const { return m_model; }
     CharSetRun *run() const { return m_run; }
@@ -33,6 +34,10 @@ public:
     void generate();
     // "暂停" / "恢复"
     void togglePause();
+
+signals:
+    // The access word was typed: the manual naming window opens before the run starts.
+    void manualNamingRequested();
 
 private:
     void showRunState();

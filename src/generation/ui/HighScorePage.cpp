@@ -4,6 +4,7 @@
 #include "generation/HighScoreRun.h"
 #include "namelist/CandidateListView.h"
 #include "namelist/ListActions.h"
+#include "namelist/NameListHost.h"
 #include "widgets/PageControls.h"
 #include "numerology/SharedNumerology.h"
 #include "profile/BabyProfile.h"
@@ -32,12 +33,12 @@ QLabel *label(const char *name, const QString &text, QWidget *parent, bool green
 
 } // namespace
 
-HighScorePage::HighScorePage(QWidget *parent)
+HighScorePage::HighScorePage(namelist::NameListHost &host, QWidget *parent)
     : QWidget(parent)
     , m_model(new CandidateListModel(this))
 {
-    m_view = new namelist::CandidateListView(m_model, {QStringLiteral("StringGrid1"), QStringLiteral("gaofenPopupMenu2"),
-                                             {53, 86, 108, 136, 149, 115, 84, 71}, true},
+    m_view = new namelist::CandidateListView(m_model, host, {QStringLiteral("StringGrid1"), QStringLiteral("gaofenPopupMenu2"),
+                                             namelist::kStandardColumnWidths, true},
                                    this);
     m_run = new HighScoreRun(m_model, numerology::sharedCharacterTables(), numerology::sharedLuckTables(), this);
 
@@ -81,7 +82,7 @@ HighScorePage::HighScorePage(QWidget *parent)
     connect(m_pause, &QPushButton::clicked, this, &HighScorePage::togglePause);
     connect(m_sort, &QPushButton::clicked, this, [this] { m_view->sortWithMessage(m_run->isActive()); });
     connect(m_filter, &QPushButton::clicked, this,
-            [this] { widgets::runGuarded(this, [this] { namelist::openConditionFilter(m_model); }); });
+            [this, &host] { widgets::runGuarded(this, [this, &host] { host.openConditionFilter(m_model); }); });
     connect(m_export, &QPushButton::clicked, m_view, &namelist::CandidateListView::exportWithDialog);
     connect(m_run, &HighScoreRun::progressed, this, &HighScorePage::showProgress);
     connect(m_run, &HighScoreRun::finished, this,

@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace qiming::namelist {
 class CandidateListView;
+class NameListHost;
 }
 
 namespace qiming::generation {
@@ -19,7 +20,7 @@ class HighScoreRun;
 class HighScorePage final : public QWidget {
     Q_OBJECT
 public:
-    explicit HighScorePage(QWidget *parent = nullptr);
+    explicit HighScorePage(namelist::NameListHost &host, QWidget *parent = nullptr);
     ~HighScorePage() override;
 
     CandidateListModel *list() const { return m_model; }

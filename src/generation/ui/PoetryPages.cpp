@@ -5,11 +5,11 @@
 #include "generation/CharSetRun.h"
 #include "namelist/CandidateListView.h"
 #include "namelist/ListActions.h"
+#include "namelist/NameListHost.h"
 #include "generation/ui/CharSetRunControls.h"
 #include "widgets/PageControls.h"
 #include "profile/BabyProfile.h"
 #include "widgets/MessageBoxes.h"
-#include "widgets/WindowDirectory.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -276,12 +276,12 @@ void PoemChooserPage::search()
 
 // ---- "诗词模式2" -----------------------------------------------------------
 
-PoemPickerPage::PoemPickerPage(CharSetRun *run, QWidget *parent)
+PoemPickerPage::PoemPickerPage(CharSetRun *run, namelist::NameListHost &host, QWidget *parent)
     : QWidget(parent)
     , m_run(run)
     , m_model(new CandidateListModel(this))
 {
-    m_view = new namelist::CandidateListView(m_model, {QStringLiteral("StringGrid3"), QStringLiteral("shiciPopupMenu4"),
+    m_view = new namelist::CandidateListView(m_model, host, {QStringLiteral("StringGrid3"), QStringLiteral("shiciPopupMenu4"),
                                              {25, 57, 71, 69, 63, 54, 64, 64}, false},
                                    this);
     m_area = new QScrollArea(this);
@@ -337,7 +337,7 @@ PoemPickerPage::PoemPickerPage(CharSetRun *run, QWidget *parent)
     // This list sorts even while its run goes on; later rows follow the sorted block.
     connect(sort, &QPushButton::clicked, this, [this] { m_view->sortWithMessage(false); });
     connect(filter, &QPushButton::clicked, this,
-            [this] { widgets::runGuarded(this, [this] { namelist::openConditionFilter(m_model); }); });
+            [this, &host] { widgets::runGuarded(this, [this, &host] { host.openConditionFilter(m_model); }); });
     connect(exportButton, &QPushButton::clicked, m_view, &namelist::CandidateListView::exportWithDialog);
     connect(m_run, &CharSetRun::stateChanged, this, [this] { showCharSetRunState(*m_run, m_pause); });
     connect(m_run, &CharSetRun::finished, this, [this](CandidateListModel *target, int count) {

@@ -20,6 +20,7 @@ class QTableView;
 
 namespace qiming::namelist {
 class CandidateListView;
+class NameListHost;
 }
 
 namespace qiming::generation {
@@ -89,7 +90,7 @@ private:
 class PoemPickerPage final : public QWidget {
     Q_OBJECT
 public:
-    PoemPickerPage(CharSetRun *run, QWidget *parent = nullptr);
+    PoemPickerPage(CharSetRun *run, namelist::NameListHost &host, QWidget *parent = nullptr);
 
     CandidateListModel *list() const { return m_model; }
     CharSetRun *run() const { return m_run; }

@@ -14,10 +14,6 @@
 
 namespace qiming::numerology {
 
-namespace {
-AnalysisWindow *g_window = nullptr;
-}
-
 AnalysisWindow::AnalysisWindow(QWidget *home)
     : QDialog(home)
     , m_home(home)
@@ -81,21 +77,11 @@ void AnalysisWindow::showReport(const ScoredName &name)
     activateWindow();
 }
 
-void setAnalysisWindow(AnalysisWindow *window)
+void AnalysisWindow::showReportGuarded(const ScoredName &name)
 {
-    g_window = window;
-}
-
-AnalysisWindow *analysisWindow()
-{
-    return g_window;
-}
-
-void showNameReport(const ScoredName &name)
-{
-    if (!g_window || name.name.isEmpty())
+    if (name.name.isEmpty())
         return;
-    widgets::runGuarded(QApplication::activeWindow(), [&] { g_window->showReport(name); });
+    widgets::runGuarded(QApplication::activeWindow(), [&] { showReport(name); });
 }
 
 } // namespace qiming::numerology

@@ -19,6 +19,8 @@ public:
     // Builds the page and shows it in place of the last one. A name that is empty does
     // nothing. Opened from a modal window, it sits over that window and stays usable.
     void showReport(const ScoredName &name);
+    // showReport for an action already under way: an error ends in a box over the active window.
+    void showReportGuarded(const ScoredName &name);
     QTextBrowser *view() const;
     QPushButton *printButton() const { return m_print; }
 
@@ -30,11 +32,5 @@ private:
     QPushButton *m_print;
     bool m_placed = false;
 };
-
-// The program's analysis window, once the main window has made it.
-void setAnalysisWindow(AnalysisWindow *window);
-AnalysisWindow *analysisWindow();
-// Shows the report of a candidate row's texts (errors end the action with a message box).
-void showNameReport(const ScoredName &name);
 
 } // namespace qiming::numerology

@@ -41,8 +41,9 @@ QLineEdit *nameBox(const char *objectName, QWidget *parent)
 
 } // namespace
 
-NameScoringPage::NameScoringPage(NameMeaningWindow *meaningWindow, QWidget *parent)
+NameScoringPage::NameScoringPage(AnalysisWindow *analysisWindow, NameMeaningWindow *meaningWindow, QWidget *parent)
     : QWidget(parent)
+    , m_analysisWindow(analysisWindow)
     , m_meaningWindow(meaningWindow)
 {
     auto *group = new QGroupBox(QStringLiteral("名字信息"), this);
@@ -129,7 +130,7 @@ void NameScoringPage::scoreEnteredName()
         showPoemSources(m_given->text());
         const std::optional<ChartVerdict> verdict = chartVerdictFor(data::sharedDatabase(), *scored);
         m_chartLine->setText(verdict ? QStringLiteral("八字与名字：") + verdict->line : QString());
-        showNameReport(*scored);
+        m_analysisWindow->showReportGuarded(*scored);
     });
 }
 

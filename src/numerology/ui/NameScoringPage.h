@@ -13,12 +13,13 @@ class QPushButton;
 
 namespace qiming::numerology {
 
+class AnalysisWindow;
 class NameMeaningWindow;
 
 class NameScoringPage final : public QWidget {
     Q_OBJECT
 public:
-    NameScoringPage(NameMeaningWindow *meaningWindow, QWidget *parent = nullptr);
+    NameScoringPage(AnalysisWindow *analysisWindow, NameMeaningWindow *meaningWindow, QWidget *parent = nullptr);
 
     void scoreEnteredName();
     void lookupNameMeaning();
@@ -36,6 +37,7 @@ public:
     QLabel *chartVerdictLabel() const { return m_chartLine; }
 
 private:
+    AnalysisWindow *m_analysisWindow;
     NameMeaningWindow *m_meaningWindow;
     QComboBox *m_gender;
     QString m_genderCode = QStringLiteral("nan");

@@ -6,7 +6,6 @@
 #include "namelist/ListActions.h"
 #include "profile/BabyProfile.h"
 #include "widgets/MessageBoxes.h"
-#include "widgets/WindowDirectory.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QButtonGroup>
@@ -57,7 +56,7 @@ QComboBox *rangeList(const char *name, int last, int current, QWidget *parent)
 
 } // namespace
 
-ConditionFilterWindow::ConditionFilterWindow(QWidget *parent)
+ConditionFilterWindow::ConditionFilterWindow(namelist::NameListHost &host, QWidget *parent)
     : QDialog(parent)
     , m_results(new generation::CandidateListModel(this))
 {
@@ -65,8 +64,8 @@ ConditionFilterWindow::ConditionFilterWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("超级吉祥筛选"));
     widgets::setFixedClientSize(this, 900, 640);
 
-    m_view = new namelist::CandidateListView(m_results, {QStringLiteral("StringGrid1"), QStringLiteral("PopupMenu1"),
-                                                           {53, 86, 108, 136, 149, 115, 84, 71}, true},
+    m_view = new namelist::CandidateListView(m_results, host, {QStringLiteral("StringGrid1"), QStringLiteral("PopupMenu1"),
+                                                           namelist::kStandardColumnWidths, true},
                                                this);
 
     auto *step1 = new QGroupBox(QStringLiteral("步骤1，条件筛选"), this);
@@ -283,9 +282,8 @@ void ConditionFilterWindow::runFilter(
     widgets::runGuarded(this, [&] {
         profile::ensureProfileLoaded();
         // Opened without a list (nothing handed over), the filter finds nothing.
-        const generation::CandidateListModel *source = namelist::conditionFilterSource();
         generation::CandidateListModel none;
-        const generation::CandidateListModel &from = source ? *source : none;
+        const generation::CandidateListModel &from = m_source ? *m_source : none;
         std::vector<generation::NameCandidate> rows = filter(from);
         m_results->setIdentity(from.identity());
         m_results->setRows(std::move(rows));
@@ -297,7 +295,7 @@ void ConditionFilterWindow::openSuperAuspicious()
     if (m_results->size() == 0)
         widgets::showInformation(this, QStringLiteral("超吉筛选是对下方表格的筛选，下方表格没有名字，超吉筛选也将筛选不到名字，"
                                                     "请先执行步骤1 条件筛选"));
-    widgets::runGuarded(this, [] { widgets::openWindow(QStringLiteral("TForm6")); });
+    widgets::runGuarded(this, [this] { emit superFilterRequested(); });
 }
 
 } // namespace qiming::review

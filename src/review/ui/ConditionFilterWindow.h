@@ -5,6 +5,7 @@
 #include "review/CandidateFilters.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -19,6 +20,7 @@ class CandidateListModel;
 }
 namespace qiming::namelist {
 class CandidateListView;
+class NameListHost;
 }
 
 namespace qiming::review {
@@ -26,8 +28,11 @@ namespace qiming::review {
 class ConditionFilterWindow final : public QDialog {
     Q_OBJECT
 public:
-    explicit ConditionFilterWindow(QWidget *parent);
+    ConditionFilterWindow(namelist::NameListHost &host, QWidget *parent);
 
+    // The list the filter reads, set for as long as the window is open; null reads as empty.
+    void setSource(const generation::CandidateListModel *source) { m_source = source; }
+    const generation::CandidateListModel *source() const { return m_source; }
     generation::CandidateListModel *results() const { return m_results; }
     namelist::CandidateListView *resultsView() const { return m_view; }
 
@@ -41,6 +46,10 @@ public:
     void filterByStrokes();
     void filterByCharacters();
     void openSuperAuspicious();
+
+signals:
+    // Step 2 asked for: the super-auspicious filter over the results.
+    void superFilterRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -57,6 +66,7 @@ private:
         const std::function<std::vector<generation::NameCandidate>(const generation::CandidateListModel &)> &filter);
     ElementRule ruleOf(const ElementRow &row) const;
 
+    QPointer<const generation::CandidateListModel> m_source;
     generation::CandidateListModel *m_results;
     namelist::CandidateListView *m_view;
     std::array<ElementRow, 4> m_elementRows;

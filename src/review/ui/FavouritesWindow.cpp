@@ -1,22 +1,17 @@
 #include "review/ui/FavouritesWindow.h"
 
 #include "namelist/ListActions.h"
-#include "widgets/HtmlView.h"
-
-#include "numerology/ui/AnalysisWindow.h"
 #include "review/Favourites.h"
+#include "widgets/HtmlView.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WindowPlacement.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTableWidget>
@@ -24,7 +19,7 @@
 
 namespace qiming::review {
 
-FavouritesWindow::FavouritesWindow(QWidget *parent)
+FavouritesWindow::FavouritesWindow(namelist::NameListHost &host, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TForm8"));
@@ -80,18 +75,12 @@ FavouritesWindow::FavouritesWindow(QWidget *parent)
     layout->addWidget(m_list);
     layout->addWidget(group, 1);
 
-    auto *menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("PopupMenu1"));
-    menu->addAction(QStringLiteral("查看名字解析"), this, &FavouritesWindow::showAnalysis);
-    menu->addAction(QStringLiteral("从列表中删除"), this, &FavouritesWindow::deleteCurrent);
-    menu->addAction(QStringLiteral("复制名字"), this, &FavouritesWindow::copyName);
-    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_list, &QWidget::customContextMenuRequested, this, [this, menu](const QPoint &pos) {
-        if (const QTableWidgetItem *item = m_list->itemAt(pos))
-            m_list->setCurrentCell(item->row(), 0);
-        menu->popup(m_list->viewport()->mapToGlobal(pos));
-    });
-    connect(m_list, &QTableWidget::cellDoubleClicked, this, &FavouritesWindow::showAnalysis);
+    // The lists' own actions: the menu, the double click, the report and the copy; removal in
+    // place of adding. A favourite is scored with the flags it was stored with.
+    m_actions = new namelist::ListActions(
+        m_list, host, {QStringLiteral("PopupMenu1"), true, QStringLiteral("已复制名字%1 ！")},
+        {[this] { return currentName(); }, [this] { return analyseFavourite(currentRow()); }, {}, {},
+         [this] { deleteCurrent(); }});
     connect(m_list, &QTableWidget::currentCellChanged, this, &FavouritesWindow::showCurrent);
     connect(analyse, &QPushButton::clicked, this, &FavouritesWindow::showAnalysis);
     connect(copy, &QPushButton::clicked, this, &FavouritesWindow::copyName);
@@ -153,26 +142,20 @@ void FavouritesWindow::showCurrent()
     m_gender->setText(row < 0 ? QString() : genderCaption(rows.value(row, QStringLiteral("xingbie"))));
 }
 
-void FavouritesWindow::showAnalysis()
+QString FavouritesWindow::currentName() const
 {
     const int row = currentRow();
-    if (row < 0)
-        return;
-    widgets::runGuarded(this, [row] {
-        const numerology::ScoredName scored = analyseFavourite(row);
-        if (!scored.name.isEmpty())
-            numerology::showNameReport(scored);
-    });
+    return row < 0 ? QString() : favouritesRows().value(row, QStringLiteral("名字"));
+}
+
+void FavouritesWindow::showAnalysis()
+{
+    m_actions->showAnalysis();
 }
 
 void FavouritesWindow::copyName()
 {
-    const int row = currentRow();
-    const QString name = row < 0 ? QString() : favouritesRows().value(row, QStringLiteral("名字"));
-    if (name.isEmpty())
-        return;
-    QApplication::clipboard()->setText(name);
-    widgets::showInformation(this, QStringLiteral("已复制名字%1 ！").arg(name));
+    m_actions->copyName();
 }
 
 void FavouritesWindow::deleteCurrent()

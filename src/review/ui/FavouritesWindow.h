@@ -6,12 +6,17 @@
 class QLineEdit;
 class QTableWidget;
 
+namespace qiming::namelist {
+class ListActions;
+class NameListHost;
+}
+
 namespace qiming::review {
 
 class FavouritesWindow final : public QDialog {
     Q_OBJECT
 public:
-    explicit FavouritesWindow(QWidget *parent);
+    FavouritesWindow(namelist::NameListHost &host, QWidget *parent);
 
     // Re-reads the table; the first row becomes current.
     void refresh();
@@ -29,11 +34,13 @@ protected:
 
 private:
     int currentRow() const;
+    QString currentName() const;
     void showCurrent();
 
     QTableWidget *m_list;
     QLineEdit *m_name;
     QLineEdit *m_gender;
+    namelist::ListActions *m_actions;
 };
 
 } // namespace qiming::review

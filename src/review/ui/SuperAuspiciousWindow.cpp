@@ -36,7 +36,8 @@ QCheckBox *checkBox(int number, const char *caption, bool ticked, QWidget *paren
 
 } // namespace
 
-SuperAuspiciousWindow::SuperAuspiciousWindow(const generation::CandidateListModel *source, QWidget *parent)
+SuperAuspiciousWindow::SuperAuspiciousWindow(const generation::CandidateListModel *source,
+                                             namelist::NameListHost &host, QWidget *parent)
     : QDialog(parent)
     , m_source(source)
     , m_results(new generation::CandidateListModel(this))
@@ -101,8 +102,8 @@ SuperAuspiciousWindow::SuperAuspiciousWindow(const generation::CandidateListMode
     top->addLayout(right, 1);
 
     auto *resultsFrame = new QGroupBox(QStringLiteral("超吉筛选结果"), this);
-    m_view = new namelist::CandidateListView(m_results, {QStringLiteral("StringGrid1"), QStringLiteral("PopupMenu1"),
-                                                           {53, 86, 108, 136, 149, 115, 84, 71}, true},
+    m_view = new namelist::CandidateListView(m_results, host, {QStringLiteral("StringGrid1"), QStringLiteral("PopupMenu1"),
+                                                           namelist::kStandardColumnWidths, true},
                                                resultsFrame);
     (new QVBoxLayout(resultsFrame))->addWidget(m_view);
 

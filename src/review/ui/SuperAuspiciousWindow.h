@@ -16,6 +16,7 @@ class CandidateListModel;
 }
 namespace qiming::namelist {
 class CandidateListView;
+class NameListHost;
 }
 
 namespace qiming::review {
@@ -24,7 +25,7 @@ class SuperAuspiciousWindow final : public QDialog {
     Q_OBJECT
 public:
     // source: the condition filter's results.
-    SuperAuspiciousWindow(const generation::CandidateListModel *source, QWidget *parent);
+    SuperAuspiciousWindow(const generation::CandidateListModel *source, namelist::NameListHost &host, QWidget *parent);
 
     generation::CandidateListModel *results() const { return m_results; }
     namelist::CandidateListView *resultsView() const { return m_view; }
