@@ -2,7 +2,6 @@
 
 #include "data/DatabaseBuilder.h"
 #include "data/SharedDatabase.h"
-#include "widgets/AppIcons.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QDialogButtonBox>

@@ -33,6 +33,7 @@
 #include "tools/ui/FunToolsWindow.h"
 #include "widgets/AppIcons.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/TileToolBar.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QApplication>
@@ -122,13 +123,10 @@ void MainWindow::createWindows()
 
 void MainWindow::createToolbar()
 {
-    auto *bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("ToolBar1"));
+    QToolBar *bar = widgets::makeTileToolBar(QStringLiteral("ToolBar1"), this);
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setFixedHeight(47 + 8);
-    bar->setIconSize(QSize(24, 24));
-    bar->setStyleSheet(QStringLiteral("QToolButton { color: #1d4fb8; }"));
     addToolBar(Qt::TopToolBarArea, bar);
 
     struct Tool {
@@ -149,32 +147,22 @@ void MainWindow::createToolbar()
     };
     int number = 0;
     for (const Tool &t : tools) {
-        auto *b = new QToolButton(bar);
-        b->setObjectName(QString::fromLatin1(t.name));
-        b->setText(QString::fromUtf8(t.caption));
+        QToolButton *b = widgets::addTileButton(bar, QString::fromLatin1(t.name), QString::fromUtf8(t.caption),
+                                                QString::fromUtf8(t.sign), t.colour);
         // Ctrl+1 … Ctrl+7: every page and window without the mouse.
         const QKeySequence key(Qt::CTRL | Qt::Key(Qt::Key_1 + number++));
         connect(new QShortcut(key, this), &QShortcut::activated, b, &QToolButton::click);
         b->setToolTip(QStringLiteral("%1（%2）").arg(b->text(), key.toString(QKeySequence::NativeText)));
-        b->setIcon(widgets::tileIcon(QString::fromUtf8(t.sign), t.colour));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setFixedSize(67, 47);
-        bar->addWidget(b);
         connect(b, &QToolButton::clicked, this, [this, action = t.action] { widgets::runGuarded(this, action); });
     }
     // 关于 sits apart at the far end.
     auto *spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    auto *about = new QToolButton(bar);
-    about->setObjectName(QStringLiteral("aboutButton"));
-    about->setText(QStringLiteral("关于"));
-    about->setIcon(widgets::tileIcon(QStringLiteral("i"), QColor(0x6e, 0x7b, 0x8b)));
-    about->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    about->setFixedSize(67, 47);
+    QToolButton *about = widgets::addTileButton(bar, QStringLiteral("aboutButton"), QStringLiteral("关于"),
+                                                QStringLiteral("i"), QColor(0x6e, 0x7b, 0x8b));
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, about, &QToolButton::click);
     about->setToolTip(QStringLiteral("关于（F1）"));
-    bar->addWidget(about);
     connect(about, &QToolButton::clicked, this, [this] { showModal(names::kAbout); });
 }
 

@@ -4,7 +4,8 @@
 
 namespace qiming::widgets {
 
-QComboBox *makeNumberList(const QString &objectName, int first, int last, int maxVisible, QWidget *parent)
+QComboBox *makeNumberList(const QString &objectName, int first, int last, int maxVisible, QWidget *parent,
+                          int chosen)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(objectName);
@@ -12,6 +13,8 @@ QComboBox *makeNumberList(const QString &objectName, int first, int last, int ma
         list->addItem(QString::number(i));
     list->setMaxVisibleItems(maxVisible);
     list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    if (chosen > first && chosen <= last)
+        list->setCurrentIndex(chosen - first);
     return list;
 }
 

@@ -22,4 +22,12 @@ QLabel *pageLabel(const char *name, const QString &text, QWidget *parent, bool g
     return l;
 }
 
+QLabel *hintLabel(const QString &text, QWidget *parent, const char *colour)
+{
+    auto *l = new QLabel(text, parent);
+    l->setWordWrap(true);
+    l->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(QString::fromLatin1(colour)));
+    return l;
+}
+
 } // namespace qiming::widgets

@@ -12,5 +12,7 @@ namespace qiming::widgets {
 QPushButton *pageButton(const char *name, const char *caption, QWidget *parent, int minimumWidth = 92);
 // Green is the colour of the pages' counters and hints.
 QLabel *pageLabel(const char *name, const QString &text, QWidget *parent, bool green = false);
+// The filters' wrapped hints, blue unless told otherwise.
+QLabel *hintLabel(const QString &text, QWidget *parent, const char *colour = "#1d4fb8");
 
 } // namespace qiming::widgets

@@ -29,13 +29,6 @@ QLineEdit *outputField(const QString &name, int width, QWidget *parent)
     return f;
 }
 
-QComboBox *numberList(const QString &name, int from, int to, int chosen, QWidget *parent)
-{
-    QComboBox *list = widgets::makeNumberList(name, from, to, 12, parent);
-    list->setCurrentIndex(chosen - from);
-    return list;
-}
-
 } // namespace
 
 BirthChartPanel::BirthChartPanel(bool useProfileAtStart, const QString &noneMissingText, QWidget *parent)
@@ -59,11 +52,11 @@ BirthChartPanel::BirthChartPanel(bool useProfileAtStart, const QString &noneMiss
         profileRow->addWidget(new QLabel(QString::fromUtf8(units[i]), choice));
     }
     profileRow->addStretch();
-    m_lists[0] = numberList(QStringLiteral("yearList"), 1900, 2075, 2013, choice);
-    m_lists[1] = numberList(QStringLiteral("monthList"), 1, 12, 1, choice);
-    m_lists[2] = numberList(QStringLiteral("dayList"), 1, 31, 8, choice);
-    m_lists[3] = numberList(QStringLiteral("hourList"), 0, 23, 8, choice);
-    m_lists[4] = numberList(QStringLiteral("minuteList"), 0, 59, 8, choice);
+    m_lists[0] = widgets::makeNumberList(QStringLiteral("yearList"), 1900, 2075, 12, choice, 2013);
+    m_lists[1] = widgets::makeNumberList(QStringLiteral("monthList"), 1, 12, 12, choice, 1);
+    m_lists[2] = widgets::makeNumberList(QStringLiteral("dayList"), 1, 31, 12, choice, 8);
+    m_lists[3] = widgets::makeNumberList(QStringLiteral("hourList"), 0, 23, 12, choice, 8);
+    m_lists[4] = widgets::makeNumberList(QStringLiteral("minuteList"), 0, 59, 12, choice, 8);
     auto *manualRow = new QHBoxLayout;
     manualRow->addWidget(m_useManual);
     for (int i = 0; i < 5; ++i) {
@@ -180,8 +173,6 @@ bool BirthChartPanel::compute()
         }
         done = true;
     });
-    if (done)
-        emit chartComputed();
     return done;
 }
 

@@ -40,9 +40,6 @@ public:
     QComboBox *manualList(int i) const { return m_lists[i]; } // year month day hour minute
     QLabel *termNote() const { return m_termNote; }
 
-signals:
-    void chartComputed();
-
 private:
     void showChart(const BirthChart &chart, const QString &month, const QString &day);
 

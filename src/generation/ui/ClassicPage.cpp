@@ -19,20 +19,6 @@
 
 namespace qiming::generation {
 
-namespace {
-
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    return widgets::pageButton(name, caption, parent);
-}
-
-QLabel *greenLabel(const char *name, const QString &text, QWidget *parent)
-{
-    return widgets::pageLabel(name, text, parent, true);
-}
-
-} // namespace
-
 ClassicPage::ClassicPage(namelist::NameListHost &host, QWidget *parent)
     : QWidget(parent)
     , m_names(new ClassicNameModel(this))
@@ -66,14 +52,14 @@ ClassicPage::ClassicPage(namelist::NameListHost &host, QWidget *parent)
          [this] { return m_names->identity(); },
          [this](const QString &path, QString *error) { return exportList(*m_names, false, path, error); }});
 
-    auto *generateButton = button("Button9", "生成名字", this);
-    auto *filterButton = button("Button25", "筛选", this);
-    auto *exportButton = button("Button14", "导出名字", this);
+    auto *generateButton = widgets::pageButton("Button9", "生成名字", this);
+    auto *filterButton = widgets::pageButton("Button25", "筛选", this);
+    auto *exportButton = widgets::pageButton("Button14", "导出名字", this);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {generateButton, filterButton, exportButton})
         buttons->addWidget(b);
     buttons->addSpacing(16);
-    buttons->addWidget(greenLabel("Label35", QStringLiteral("每次随机生成405个名字，祝您找到有缘分的名字    "), this));
+    buttons->addWidget(widgets::pageLabel("Label35", QStringLiteral("每次随机生成405个名字，祝您找到有缘分的名字    "), this, true));
     buttons->addStretch();
 
     auto *layout = new QVBoxLayout(this);
@@ -81,7 +67,7 @@ ClassicPage::ClassicPage(namelist::NameListHost &host, QWidget *parent)
     layout->setSpacing(6);
     layout->addLayout(buttons);
     layout->addWidget(m_view, 1);
-    layout->addWidget(greenLabel("Label31", namelist::kListHint, this));
+    layout->addWidget(widgets::pageLabel("Label31", namelist::kListHint, this, true));
 
     connect(generateButton, &QPushButton::clicked, this, &ClassicPage::generate);
     connect(filterButton, &QPushButton::clicked, this, &ClassicPage::filter);

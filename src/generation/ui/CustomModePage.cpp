@@ -18,15 +18,6 @@
 
 namespace qiming::generation {
 
-namespace {
-
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    return widgets::pageButton(name, caption, parent);
-}
-
-} // namespace
-
 CustomModePage::CustomModePage(CharSetRun *run, namelist::NameListHost &host, QWidget *parent)
     : QWidget(parent)
     , m_run(run)
@@ -42,11 +33,11 @@ CustomModePage::CustomModePage(CharSetRun *run, namelist::NameListHost &host, QW
     note->setObjectName(QStringLiteral("Label21"));
     m_input = new widgets::LimitedTextEdit(100, this);
     m_input->setObjectName(QStringLiteral("Memo2"));
-    auto *generateButton = button("Button6", "生成名字", this);
-    m_pause = button("Button31", "暂停", this);
-    auto *sort = button("Button32", "按分数排序", this);
-    auto *filter = button("Button2", "筛选", this);
-    auto *exportButton = button("Button15", "导出名字", this);
+    auto *generateButton = widgets::pageButton("Button6", "生成名字", this);
+    m_pause = widgets::pageButton("Button31", "暂停", this);
+    auto *sort = widgets::pageButton("Button32", "按分数排序", this);
+    auto *filter = widgets::pageButton("Button2", "筛选", this);
+    auto *exportButton = widgets::pageButton("Button15", "导出名字", this);
     auto *listHint = new QLabel(namelist::kListHint, this);
     listHint->setObjectName(QStringLiteral("Label32"));
     listHint->setStyleSheet(QStringLiteral("QLabel { color: #008000; }"));

@@ -19,20 +19,6 @@
 
 namespace qiming::generation {
 
-namespace {
-
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    return widgets::pageButton(name, caption, parent);
-}
-
-QLabel *label(const char *name, const QString &text, QWidget *parent, bool green = false)
-{
-    return widgets::pageLabel(name, text, parent, green);
-}
-
-} // namespace
-
 HighScorePage::HighScorePage(namelist::NameListHost &host, QWidget *parent)
     : QWidget(parent)
     , m_model(new CandidateListModel(this))
@@ -46,14 +32,14 @@ HighScorePage::HighScorePage(namelist::NameListHost &host, QWidget *parent)
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
-    m_generate = button("Button5", "生成名字", this);
-    m_pause = button("Button34", "暂停", this);
-    m_sort = button("Button22", "按分数排序", this);
-    m_filter = button("Button8", "筛选", this);
-    m_export = button("Button13", "导出名字", this);
-    m_listed = label("Label43", QStringLiteral("已生成符合条件的名字数量为： "), this);
-    m_computed = label("Label5", QStringLiteral("已运算的名字数量为："), this);
-    m_total = label("Label7", QStringLiteral("总数量为："), this);
+    m_generate = widgets::pageButton("Button5", "生成名字", this);
+    m_pause = widgets::pageButton("Button34", "暂停", this);
+    m_sort = widgets::pageButton("Button22", "按分数排序", this);
+    m_filter = widgets::pageButton("Button8", "筛选", this);
+    m_export = widgets::pageButton("Button13", "导出名字", this);
+    m_listed = widgets::pageLabel("Label43", QStringLiteral("已生成符合条件的名字数量为： "), this);
+    m_computed = widgets::pageLabel("Label5", QStringLiteral("已运算的名字数量为："), this);
+    m_total = widgets::pageLabel("Label7", QStringLiteral("总数量为："), this);
 
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {m_generate, m_pause, m_sort, m_filter, m_export})
@@ -73,10 +59,10 @@ HighScorePage::HighScorePage(namelist::NameListHost &host, QWidget *parent)
     layout->addLayout(buttons);
     layout->addWidget(m_progress);
     layout->addLayout(counts);
-    layout->addWidget(label("Label38", QStringLiteral("高分模式显示95分及以上的名字，单字名的情况下，将显示全部分数的名字"),
+    layout->addWidget(widgets::pageLabel("Label38", QStringLiteral("高分模式显示95分及以上的名字，单字名的情况下，将显示全部分数的名字"),
                             this, true));
     layout->addWidget(m_view, 1);
-    layout->addWidget(label("Label30", namelist::kListHint, this, true));
+    layout->addWidget(widgets::pageLabel("Label30", namelist::kListHint, this, true));
 
     connect(m_generate, &QPushButton::clicked, this, &HighScorePage::generate);
     connect(m_pause, &QPushButton::clicked, this, &HighScorePage::togglePause);

@@ -28,16 +28,6 @@ namespace qiming::generation {
 
 namespace {
 
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    return widgets::pageButton(name, caption, parent, 84);
-}
-
-QLabel *label(const char *name, const QString &text, QWidget *parent, bool green = false)
-{
-    return widgets::pageLabel(name, text, parent, green);
-}
-
 QTableView *columnList(const char *name, TextColumnModel *model, QWidget *parent)
 {
     auto *view = new QTableView(parent);
@@ -115,8 +105,8 @@ PoemChooserPage::PoemChooserPage(QWidget *parent)
     m_searchField->setObjectName(QStringLiteral("poemSearchEdit"));
     m_searchField->setPlaceholderText(QStringLiteral("输入诗名、作者或诗句查找，如：静夜思、李白、明月几时有"));
     m_searchField->setClearButtonEnabled(true);
-    auto *find = button("poemSearchButton", "查找", this);
-    auto *choose = button("Button12", "④选择这首诗→", this);
+    auto *find = widgets::pageButton("poemSearchButton", "查找", this, 84);
+    auto *choose = widgets::pageButton("Button12", "④选择这首诗→", this, 84);
     choose->setMinimumWidth(140);
 
     auto *searchRow = new QHBoxLayout;
@@ -129,7 +119,7 @@ PoemChooserPage::PoemChooserPage(QWidget *parent)
     const auto column = [this](const char *labelName, const char *caption, QWidget *list, int width) {
         auto *box = new QVBoxLayout;
         box->setSpacing(4);
-        box->addWidget(label(labelName, QString::fromUtf8(caption), this));
+        box->addWidget(widgets::pageLabel(labelName, QString::fromUtf8(caption), this));
         box->addWidget(list, 1);
         list->setFixedWidth(width);
         return box;
@@ -140,7 +130,7 @@ PoemChooserPage::PoemChooserPage(QWidget *parent)
     auto *textColumn = new QVBoxLayout;
     textColumn->setSpacing(6);
     textColumn->addWidget(m_memo, 1);
-    textColumn->addWidget(label("Label45",
+    textColumn->addWidget(widgets::pageLabel("Label45",
                                 QStringLiteral("提示：依次选择朝代、作者、诗词，点击“选择这首诗词”即可。\n"
                                                "本软件已收录了过万首诗词！"),
                                 this, true));
@@ -290,14 +280,14 @@ PoemPickerPage::PoemPickerPage(CharSetRun *run, namelist::NameListHost &host, QW
     m_area->setBackgroundRole(QPalette::Base);
     setPoem(QString());
 
-    auto *back = button("Button19", "←重新选择诗词", this);
-    auto *all = button("Button26", "全选", this);
-    auto *none = button("Button27", "全取消", this);
-    auto *generateButton = button("Button7", "生成名字", this);
-    m_pause = button("Button30", "暂停", this);
-    auto *sort = button("Button33", "分数排序", this);
-    auto *filter = button("Button3", "筛选", this);
-    auto *exportButton = button("Button16", "导出名字", this);
+    auto *back = widgets::pageButton("Button19", "←重新选择诗词", this, 84);
+    auto *all = widgets::pageButton("Button26", "全选", this, 84);
+    auto *none = widgets::pageButton("Button27", "全取消", this, 84);
+    auto *generateButton = widgets::pageButton("Button7", "生成名字", this, 84);
+    m_pause = widgets::pageButton("Button30", "暂停", this, 84);
+    auto *sort = widgets::pageButton("Button33", "分数排序", this, 84);
+    auto *filter = widgets::pageButton("Button3", "筛选", this, 84);
+    auto *exportButton = widgets::pageButton("Button16", "导出名字", this, 84);
 
     auto *leftButtons = new QHBoxLayout;
     leftButtons->addWidget(back);
@@ -306,7 +296,7 @@ PoemPickerPage::PoemPickerPage(CharSetRun *run, namelist::NameListHost &host, QW
     leftButtons->addStretch();
     auto *left = new QVBoxLayout;
     left->setSpacing(6);
-    left->addWidget(label("Label34", QStringLiteral("请选择下面诗词中的单字  "), this));
+    left->addWidget(widgets::pageLabel("Label34", QStringLiteral("请选择下面诗词中的单字  "), this));
     left->addLayout(leftButtons);
     left->addWidget(m_area, 1);
 
@@ -319,7 +309,7 @@ PoemPickerPage::PoemPickerPage(CharSetRun *run, namelist::NameListHost &host, QW
     right->setSpacing(6);
     right->addLayout(rightButtons);
     right->addWidget(m_view, 1);
-    right->addWidget(label("Label33", namelist::kListHint, this, true));
+    right->addWidget(widgets::pageLabel("Label33", namelist::kListHint, this, true));
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 6);

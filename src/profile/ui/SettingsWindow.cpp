@@ -31,11 +31,6 @@ namespace {
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2075;
 
-QLabel *label(const QString &text, QWidget *parent)
-{
-    return new QLabel(text, parent);
-}
-
 } // namespace
 
 SettingsWindow::SettingsWindow(QWidget *parent)
@@ -52,19 +47,19 @@ SettingsWindow::SettingsWindow(QWidget *parent)
 
     // Surname
     auto *surnameRow = new QHBoxLayout;
-    surnameRow->addWidget(label(QStringLiteral("输入宝宝姓氏"), this));
+    surnameRow->addWidget(new QLabel(QStringLiteral("输入宝宝姓氏"), this));
     m_surname = new QLineEdit(this);
     m_surname->setObjectName(QStringLiteral("editxs"));
     widgets::limitCharacters(m_surname, 2);
     m_surname->setFixedWidth(80);
     surnameRow->addWidget(m_surname);
-    surnameRow->addWidget(label(QStringLiteral("(单姓或复姓)"), this));
+    surnameRow->addWidget(new QLabel(QStringLiteral("(单姓或复姓)"), this));
     surnameRow->addStretch();
     layout->addLayout(surnameRow);
 
     // Gender
     auto *genderRow = new QHBoxLayout;
-    genderRow->addWidget(label(QStringLiteral("宝宝性别"), this));
+    genderRow->addWidget(new QLabel(QStringLiteral("宝宝性别"), this));
     m_boy = new QRadioButton(QStringLiteral("男"), this);
     m_boy->setObjectName(QStringLiteral("RadioButton1"));
     m_girl = new QRadioButton(QStringLiteral("女"), this);
@@ -79,7 +74,7 @@ SettingsWindow::SettingsWindow(QWidget *parent)
     layout->addLayout(genderRow);
 
     // Birth date and time: read-only fields, each filled from the list beside it.
-    layout->addWidget(label(QStringLiteral("宝宝生日(公历)"), this));
+    layout->addWidget(new QLabel(QStringLiteral("宝宝生日(公历)"), this));
     auto *dateGrid = new QGridLayout;
     dateGrid->setHorizontalSpacing(2);
     addDateField(dateGrid, 0, "Edit8", "ComboBox2", QStringLiteral("年"), kFirstYear, kLastYear, &p.birthYear);
@@ -105,7 +100,7 @@ SettingsWindow::SettingsWindow(QWidget *parent)
 
     // Given-name length
     auto *lengthRow = new QHBoxLayout;
-    lengthRow->addWidget(label(QStringLiteral("名字个数"), this));
+    lengthRow->addWidget(new QLabel(QStringLiteral("名字个数"), this));
     m_oneChar = new QRadioButton(QStringLiteral("一字"), this);
     m_oneChar->setObjectName(QStringLiteral("RadioButton5"));
     m_twoChars = new QRadioButton(QStringLiteral("两字"), this);
@@ -130,9 +125,9 @@ SettingsWindow::SettingsWindow(QWidget *parent)
     m_fixedChar->setFixedWidth(50);
     m_fixedChar->setEnabled(false);
     fixedRow->addWidget(m_fixedEnabled);
-    fixedRow->addWidget(label(QStringLiteral("限定第"), this));
+    fixedRow->addWidget(new QLabel(QStringLiteral("限定第"), this));
     fixedRow->addWidget(m_position);
-    fixedRow->addWidget(label(QStringLiteral("个字为"), this));
+    fixedRow->addWidget(new QLabel(QStringLiteral("个字为"), this));
     fixedRow->addWidget(m_fixedChar);
     fixedRow->addStretch();
     layout->addLayout(fixedRow);
@@ -197,7 +192,7 @@ QLineEdit *SettingsWindow::addDateField(QGridLayout *grid, int column, const cha
     cell->setSpacing(0);
     cell->addWidget(field);
     cell->addWidget(list);
-    cell->addWidget(label(unit, this));
+    cell->addWidget(new QLabel(unit, this));
     cell->addSpacing(10);
     grid->addLayout(cell, 0, column);
     // The field, not the list's selection, holds the value.

@@ -1,11 +1,13 @@
 #include "review/ui/ConditionFilterWindow.h"
-#include "widgets/CharacterLimit.h"
 
 #include "generation/CandidateListModel.h"
 #include "namelist/CandidateListView.h"
 #include "namelist/ListActions.h"
 #include "profile/BabyProfile.h"
+#include "widgets/CharacterLimit.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/NumberList.h"
+#include "widgets/PageControls.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QButtonGroup>
@@ -27,14 +29,6 @@ namespace {
 
 const QString kElementOrder = QStringLiteral("金木水火土");
 
-QLabel *hint(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setWordWrap(true);
-    l->setStyleSheet(QStringLiteral("QLabel { color: #1d4fb8; }"));
-    return l;
-}
-
 QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
 {
     auto *b = new QPushButton(caption, parent);
@@ -45,11 +39,7 @@ QPushButton *button(const QString &name, const QString &caption, QWidget *parent
 
 QComboBox *rangeList(const char *name, int last, int current, QWidget *parent)
 {
-    auto *box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    for (int n = 1; n <= last; ++n)
-        box->addItem(QString::number(n));
-    box->setCurrentIndex(current - 1);
+    QComboBox *box = widgets::makeNumberList(QString::fromLatin1(name), 1, last, 10, parent, current);
     box->setEnabled(false);
     return box;
 }
@@ -78,7 +68,7 @@ ConditionFilterWindow::ConditionFilterWindow(namelist::NameListHost &host, QWidg
 
     auto *step2 = new QGroupBox(QStringLiteral("步骤2，超吉筛选"), this);
     auto *step2Layout = new QVBoxLayout(step2);
-    step2Layout->addWidget(hint(QStringLiteral("提示：\n"
+    step2Layout->addWidget(widgets::hintLabel(QStringLiteral("提示：\n"
                                                "五格（天格，人格，地格，外格、总格）是根据姓名的康熙笔画计算而来，吉凶蕴含于81数理中（固定参照）；\n"
                                                "三才（天地人）是按照数字对应属性计算而来，再对照三才吉凶表（固定参照），看是吉是凶；\n"
                                                "此乃五格三才评分的依归。\n"
@@ -95,7 +85,7 @@ ConditionFilterWindow::ConditionFilterWindow(namelist::NameListHost &host, QWidg
     steps->addWidget(step2, 2);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(hint(QStringLiteral("提示：步骤1，根据五行，笔画，文字进行条件筛选，筛选结果将显示在下方表格；  "
+    layout->addWidget(widgets::hintLabel(QStringLiteral("提示：步骤1，根据五行，笔画，文字进行条件筛选，筛选结果将显示在下方表格；  "
                                           "步骤2，开启超吉筛选，对步骤1的结果进一步筛选。"),
                            this));
     layout->addLayout(steps);
@@ -133,7 +123,7 @@ QWidget *ConditionFilterWindow::buildElementsTab()
     auto *layout = new QVBoxLayout(tab);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addWidget(hint(QStringLiteral("提示：如果需要补上某个五行元素，请选择“姓和名至少要有一个”；\n"
+    layout->addWidget(widgets::hintLabel(QStringLiteral("提示：如果需要补上某个五行元素，请选择“姓和名至少要有一个”；\n"
                                           "如果要排除某个五行元素，请选择“姓和名都不能带”"),
                            tab));
     layout->addWidget(run, 0, Qt::AlignRight);
@@ -181,7 +171,7 @@ QWidget *ConditionFilterWindow::buildStrokesTab()
     layout->addLayout(kinds);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addWidget(hint(QStringLiteral("提示：1，选择根据简体还是康熙笔画筛选；\n2，选择对第几个名字筛选；"), tab));
+    layout->addWidget(widgets::hintLabel(QStringLiteral("提示：1，选择根据简体还是康熙笔画筛选；\n2，选择对第几个名字筛选；"), tab));
     layout->addWidget(run, 0, Qt::AlignRight);
     return tab;
 }
@@ -212,7 +202,7 @@ QWidget *ConditionFilterWindow::buildCharactersTab()
     auto *layout = new QVBoxLayout(tab);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addWidget(hint(QStringLiteral("提示：1，选择根要对第几个名字筛选；\n2，输入文字；"), tab));
+    layout->addWidget(widgets::hintLabel(QStringLiteral("提示：1，选择根要对第几个名字筛选；\n2，输入文字；"), tab));
     layout->addWidget(run, 0, Qt::AlignRight);
     return tab;
 }

@@ -5,6 +5,7 @@
 #include "numerology/SharedNumerology.h"
 #include "profile/BabyProfile.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/PageControls.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QCheckBox>
@@ -17,14 +18,6 @@
 namespace qiming::review {
 
 namespace {
-
-QLabel *hint(const QString &text, QWidget *parent, const char *colour = "#1d4fb8")
-{
-    auto *l = new QLabel(text, parent);
-    l->setWordWrap(true);
-    l->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(QString::fromLatin1(colour)));
-    return l;
-}
 
 QCheckBox *checkBox(int number, const char *caption, bool ticked, QWidget *parent)
 {
@@ -81,11 +74,11 @@ SuperAuspiciousWindow::SuperAuspiciousWindow(const generation::CandidateListMode
     left->addWidget(levels);
     left->addWidget(verdicts);
     left->addWidget(m_lonely);
-    left->addWidget(hint(QStringLiteral("提示：数理21,23,26,28,29,33,39为女性孤独数，会致婚姻不顺，应予以排除。\n"
+    left->addWidget(widgets::hintLabel(QStringLiteral("提示：数理21,23,26,28,29,33,39为女性孤独数，会致婚姻不顺，应予以排除。\n"
                                         "只有女性不宜，男性不需考虑。"),
                          this, "#c00000"));
     auto *right = new QVBoxLayout;
-    right->addWidget(hint(QStringLiteral("提示：请选择五格三才您所允许的吉凶评价。\n"
+    right->addWidget(widgets::hintLabel(QStringLiteral("提示：请选择五格三才您所允许的吉凶评价。\n"
                                          "说明：\n"
                                          "1，天格数是先祖留传下来的，其数理对人影响不大。\n"
                                          "（由于姓是固定的，所以天格也是固定的，不论凶吉都无法改，因而软件并不对天格数进行筛选）\n"

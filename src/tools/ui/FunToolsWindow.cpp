@@ -1,13 +1,15 @@
 #include "tools/ui/FunToolsWindow.h"
 
 #include "data/SharedDatabase.h"
-#include "widgets/AppIcons.h"
-#include "widgets/MessageBoxes.h"
-#include "widgets/WindowPlacement.h"
+#include "calendar/StarSign.h"
 #include "tools/FunLookups.h"
 #include "tools/FunTexts.h"
-#include "tools/ui/FunPictures.h"
 #include "tools/WeddingDays.h"
+#include "tools/ui/FunPictures.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/NumberList.h"
+#include "widgets/TileToolBar.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -84,20 +86,14 @@ QPushButton *button(const QString &text, QWidget *parent, const char *name)
     return b;
 }
 
-QStringList numbers(int first, int last)
-{
-    QStringList out;
-    for (int i = first; i <= last; ++i)
-        out << QString::number(i);
-    return out;
-}
-
 const QStringList &starSigns()
 {
-    static const QStringList signs{QStringLiteral("白羊座"), QStringLiteral("金牛座"), QStringLiteral("双子座"),
-                                   QStringLiteral("巨蟹座"), QStringLiteral("狮子座"), QStringLiteral("处女座"),
-                                   QStringLiteral("天秤座"), QStringLiteral("天蝎座"), QStringLiteral("射手座"),
-                                   QStringLiteral("摩羯座"), QStringLiteral("水瓶座"), QStringLiteral("双鱼座")};
+    static const QStringList signs = [] {
+        QStringList out;
+        for (int i = 0; i < 12; ++i)
+            out << calendar::starSignName(i);
+        return out;
+    }();
     return signs;
 }
 
@@ -121,10 +117,7 @@ FunToolsWindow::FunToolsWindow(QWidget *parent)
 
     // Names of their own: the window is a child of the main window, where the main toolbar's
     // buttons are found by name.
-    auto *bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("funToolBar"));
-    bar->setIconSize(QSize(24, 24));
-    bar->setStyleSheet(QStringLiteral("QToolButton { color: #1d4fb8; }"));
+    QToolBar *bar = widgets::makeTileToolBar(QStringLiteral("funToolBar"), this);
     struct Tool {
         const char *caption;
         const char *sign;
@@ -137,15 +130,11 @@ FunToolsWindow::FunToolsWindow(QWidget *parent)
         {"生男生女", "孕", QColor(0xd8, 0x5b, 0x9a)}, {"血型配对", "血", QColor(0xb0, 0x30, 0x3a)},
     };
     for (int i = 0; i < 8; ++i) {
-        auto *b = new QToolButton(bar);
-        b->setObjectName(QStringLiteral("funToolButton%1").arg(i + 1));
-        b->setText(QString::fromUtf8(tools[i].caption));
-        b->setIcon(widgets::tileIcon(QString::fromUtf8(tools[i].sign), tools[i].colour));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        QToolButton *b = widgets::addTileButton(bar, QStringLiteral("funToolButton%1").arg(i + 1),
+                                                QString::fromUtf8(tools[i].caption), QString::fromUtf8(tools[i].sign),
+                                                tools[i].colour);
         b->setCheckable(true);
         b->setAutoExclusive(true);
-        b->setFixedSize(67, 47);
-        bar->addWidget(b);
         connect(b, &QToolButton::clicked, this, [this, i] { showToolPage(i); });
         m_buttons << b;
     }
@@ -179,11 +168,6 @@ void FunToolsWindow::showToolPage(int index)
         return;
     m_buttons.at(index)->setChecked(true);
     m_pages->setCurrentIndex(index); // emits currentChanged only on a change
-}
-
-int FunToolsWindow::currentToolPage() const
-{
-    return m_pages->currentIndex();
 }
 
 void FunToolsWindow::showEvent(QShowEvent *event)
@@ -390,8 +374,8 @@ void FunToolsWindow::matchStarSigns()
 QWidget *FunToolsWindow::makeBabyPage()
 {
     auto *page = new QWidget(m_pages);
-    m_age = list(numbers(18, 45), page, "ageList");
-    m_month = list(numbers(1, 12), page, "monthList");
+    m_age = widgets::makeNumberList(QStringLiteral("ageList"), 18, 45, 10, page);
+    m_month = widgets::makeNumberList(QStringLiteral("monthList"), 1, 12, 10, page);
     auto *go = button(QStringLiteral("马上预测"), page, "babyButton");
     m_babyResult = label(kBabyResult, page, "babyResultLabel");
     m_babyResult->setStyleSheet(QStringLiteral("color: #c0392b; font-weight: bold;"));

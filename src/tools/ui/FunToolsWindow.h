@@ -21,7 +21,6 @@ public:
     // The pages in toolbar order, by their captions.
     static const QStringList &pageCaptions();
     void showToolPage(int index);
-    int currentToolPage() const;
 
     // The actions of the pages' buttons and lists.
     void showWeddingDays();
