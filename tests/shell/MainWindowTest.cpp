@@ -1,5 +1,6 @@
 // The main window's start and end: the database connection and the "警告" message.
 #include "TestSupport.h"
+#include "ModalAnswerer.h"
 
 #include "data/SharedDatabase.h"
 #include "shell/MainWindow.h"

@@ -1,6 +1,7 @@
 // A running main window over small fixture tables, in a folder of its own.
 #pragma once
 
+#include "ModalAnswerer.h"
 #include "TestSupport.h"
 
 #include "birthchart/ui/BirthChartPanel.h"

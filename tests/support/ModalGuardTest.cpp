@@ -1,5 +1,6 @@
 // A box nobody answers fails the test it appears in instead of hanging the whole run.
 #include "TestSupport.h"
+#include "ModalAnswerer.h"
 
 #include <QMessageBox>
 

@@ -6,17 +6,24 @@
 
 #include <QStringList>
 
+#include <vector>
+
 namespace qiming::test {
 
 class RecordingListHost final : public namelist::NameListHost {
 public:
     void showReport(const numerology::ScoredName &name) override { reports << name.name; }
-    void addFavourite(const QString &name, const generation::RunIdentity &) override { favourites << name; }
+    void addFavourite(const QString &name, const generation::RunIdentity &identity) override
+    {
+        favourites << name;
+        identities.push_back(identity);
+    }
     void showFavourites() override { ++favouritesShown; }
     void openConditionFilter(generation::CandidateListModel *source) override { filtered = source; }
 
     QStringList reports;
     QStringList favourites;
+    std::vector<generation::RunIdentity> identities;
     int favouritesShown = 0;
     generation::CandidateListModel *filtered = nullptr;
 };

@@ -1,6 +1,7 @@
 // The fun tools window over small fixture tables: the toolbar and its pages, the lookups and
 // their messages.
 #include "TestSupport.h"
+#include "ModalAnswerer.h"
 
 #include "data/Database.h"
 #include "data/SharedDatabase.h"
