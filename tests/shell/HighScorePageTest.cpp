@@ -39,18 +39,6 @@ protected:
             QTest::qWait(10);
         QTest::qWait(50);
     }
-    // A girl with a compound surname: twelve characters, 144 names, in the smallest slices.
-    generation::HighScoreRun *prepareGirlsRun()
-    {
-        start();
-        profile::ensureProfileLoaded();
-        profile::liveProfile().surname = QStringLiteral("欧阳");
-        profile::liveProfile().gender = QStringLiteral("nv");
-        generation::HighScoreRun *run = page()->run();
-        run->setSliceMs(0);
-        return run;
-    }
-    QString label(const char *name) { return child<QLabel>(page(), name)->text(); }
     data::RowSet favourites()
     {
         return data::RowSet::load(data::sharedDatabase(), QStringLiteral("select *  from 自选列表 order by ID"));
