@@ -1,5 +1,6 @@
 // qiming-cli almanac YEAR: the page "黄道吉日" for a year, title line first, one day a line.
 #include "Command.h"
+#include "CommandSupport.h"
 
 #include "tools/WeddingDays.h"
 

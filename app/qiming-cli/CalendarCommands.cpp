@@ -1,19 +1,18 @@
-// qiming-cli chart | lunar: the birth chart and the lunar date of one date, or of one date a
-// line read from standard input ("-"), where a bad line is reported in place and the run goes on.
+// qiming-cli chart | lunar | reading: the birth chart, the lunar date and the birth readings of one
+// date; chart and lunar also take one date a line from standard input ("-"), where a bad line is
+// reported in place and the run goes on.
 #include "Command.h"
+#include "CommandSupport.h"
 
 #include "birthchart/BirthChart.h"
 #include "birthchart/BirthReadings.h"
 #include "birthchart/FavourableElement.h"
 #include "birthchart/NameAgainstChart.h"
 #include "numerology/Lookups.h"
-#include "calendar/CivilCalendar.h"
-#include "calendar/EDateException.h"
 #include "calendar/LunarCalendar.h"
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <functional>
@@ -38,44 +37,6 @@ Line bad(const QString &message)
 QString dateText(const BirthTime &t)
 {
     return QString::asprintf("%04d-%02d-%02d", t.year, t.month, t.day);
-}
-
-// YYYY-MM-DD, a date that exists.
-std::optional<BirthTime> parseDate(const QString &text, QString *error)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,4})-(\\d{1,2})-(\\d{1,2})$"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch()) {
-        *error = QStringLiteral("日期应为 YYYY-MM-DD / a date is YYYY-MM-DD: %1").arg(text);
-        return std::nullopt;
-    }
-    BirthTime t{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
-    try {
-        calendar::checkDate(t.year, t.month, t.day);
-    } catch (const calendar::EDateException &e) {
-        *error = e.message();
-        return std::nullopt;
-    }
-    return t;
-}
-
-// YYYY-MM-DD and HH[:MM], hour 0 to 23 and minute 0 to 59.
-std::optional<BirthTime> parseBirthTime(const QString &date, const QString &time, QString *error)
-{
-    std::optional<BirthTime> t = parseDate(date, error);
-    if (!t)
-        return std::nullopt;
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?::(\\d{1,2}))?$"));
-    const QRegularExpressionMatch m = pattern.match(time);
-    if (m.hasMatch()) {
-        t->hour = m.captured(1).toInt();
-        t->minute = m.captured(2).isEmpty() ? 0 : m.captured(2).toInt();
-    }
-    if (!m.hasMatch() || t->hour > 23 || t->minute > 59) {
-        *error = QStringLiteral("时间应为 HH[:MM]，0:00 到 23:59 / a time is HH[:MM], 0:00 to 23:59: %1").arg(time);
-        return std::nullopt;
-    }
-    return t;
 }
 
 Line lunarLine(const QString &input)
@@ -253,17 +214,6 @@ int runChartCommand(const QStringList &args)
         }
         return int(Ok);
     });
-}
-
-std::optional<birthchart::BirthMoment> parseBirthArgument(const QString &text, QString *error)
-{
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QStringList parts = text.trimmed().split(blanks, Qt::SkipEmptyParts);
-    if (parts.size() != 2) {
-        *error = QStringLiteral("应为 YYYY-MM-DD HH[:MM] / expected YYYY-MM-DD HH[:MM]: %1").arg(text);
-        return std::nullopt;
-    }
-    return parseBirthTime(parts.at(0), parts.at(1), error);
 }
 
 int runReadingCommand(const QStringList &args)

@@ -1,5 +1,6 @@
 // qiming-cli db build | upgrade | status
 #include "Command.h"
+#include "CommandSupport.h"
 
 #include "data/DatabaseBuilder.h"
 #include "data/SharedDatabase.h"

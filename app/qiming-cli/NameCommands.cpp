@@ -1,5 +1,6 @@
 // qiming-cli score | report | check | char | surname: the numerology the program's pages use.
 #include "Command.h"
+#include "CommandSupport.h"
 
 #include "data/SharedDatabase.h"
 #include "numerology/Lookups.h"
@@ -58,15 +59,23 @@ std::optional<int> parse(CommandLine &cl, const QStringList &args, bool withGend
     return openSharedDatabase(cl.parser, cl.db);
 }
 
+// At most 2 characters a part, as the name pages take a name; else says so. An empty part is
+// left to the dictionary check.
+bool withinTwoCharactersEach(const QString &surname, const QString &given)
+{
+    if (surname.size() <= 2 && given.size() <= 2)
+        return true;
+    err() << QStringLiteral("姓和名各一到两个字 surname and given name take one or two characters each\n");
+    return false;
+}
+
 // Each part 1 or 2 characters long and in the dictionary, as the name scoring page takes it.
 std::optional<numerology::ScoredName> scoreArguments(const CommandLine &cl)
 {
     const QString surname = cl.parser.positionalArguments().at(0);
     const QString given = cl.parser.positionalArguments().at(1);
-    if (surname.size() > 2 || given.size() > 2) {
-        err() << QStringLiteral("姓和名各一到两个字 surname and given name take one or two characters each\n");
+    if (!withinTwoCharactersEach(surname, given))
         return std::nullopt;
-    }
     auto scored = numerology::scoreTypedName(surname, given, cl.parser.value(cl.gender));
     if (!scored)
         err() << QStringLiteral("您的输入有误！ not in the dictionary: %1 %2\n").arg(oneLine(surname), oneLine(given));
@@ -125,10 +134,8 @@ int runCheckCommand(const QStringList &args)
     return guarded([&] {
         const QString surname = cl.parser.positionalArguments().at(0);
         const QString given = cl.parser.positionalArguments().at(1);
-        if (surname.size() > 2 || given.size() > 2) {
-            err() << QStringLiteral("姓和名各一到两个字 surname and given name take one or two characters each\n");
+        if (!withinTwoCharactersEach(surname, given))
             return int(BadInput);
-        }
         const bool surnameOk = numerology::isAllInDictionary(surname);
         const bool givenOk = numerology::isAllInDictionary(given);
         if (!surnameOk || !givenOk) {

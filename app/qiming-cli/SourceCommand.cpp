@@ -1,5 +1,6 @@
 // qiming-cli source: the 诗词出处 of a given name, as the report shows it.
 #include "Command.h"
+#include "CommandSupport.h"
 
 #include "numerology/PoemSource.h"
 

@@ -1,35 +1,12 @@
 // qiming-cli: the program's computations and the database builder from a shell.
 #include "Command.h"
+#include "CommandSupport.h"
 
 #include "data/DatabaseBuilder.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
-
-#include <cstdio>
 
 namespace qiming::cli {
-
-QTextStream &out()
-{
-    static QTextStream s(stdout);
-    return s;
-}
-
-QTextStream &err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-QString oneLine(const QString &text)
-{
-    QString line = text.trimmed();
-    for (QChar &c : line)
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-            c = QLatin1Char(' ');
-    return line;
-}
 
 namespace {
 
@@ -68,6 +45,35 @@ const char kUsage[] =
     "qiming-cli <命令> --help 查看命令的选项 / shows a command's options.\n"
     "qiming-cli --version  版本和数据版本 / the version and the data version\n";
 
+struct Subcommand {
+    const char *name;
+    int (*run)(const QStringList &args);
+};
+
+const Subcommand kSubcommands[] = {
+    {"db", runDbCommand},
+    {"score", runScoreCommand},
+    {"report", runReportCommand},
+    {"check", runCheckCommand},
+    {"char", runCharCommand},
+    {"surname", runSurnameCommand},
+    {"chart", runChartCommand},
+    {"lunar", runLunarCommand},
+    {"source", runSourceCommand},
+    {"almanac", runAlmanacCommand},
+    {"reading", runReadingCommand},
+};
+
+// Runs the subcommand of that name, or says there is none.
+int runSubcommand(const QString &command, const QStringList &args)
+{
+    for (const Subcommand &s : kSubcommands)
+        if (command == QLatin1String(s.name))
+            return s.run(args);
+    err() << QStringLiteral("未知命令 unknown command: %1\n").arg(oneLine(command));
+    return BadInput;
+}
+
 } // namespace
 
 } // namespace qiming::cli
@@ -94,33 +100,7 @@ int main(int argc, char *argv[])
     }
     QStringList rest = args.mid(2);
     rest.prepend(args.value(0) + QLatin1Char(' ') + command);
-    int code;
-    if (command == QLatin1String("db")) {
-        code = runDbCommand(rest);
-    } else if (command == QLatin1String("score")) {
-        code = runScoreCommand(rest);
-    } else if (command == QLatin1String("report")) {
-        code = runReportCommand(rest);
-    } else if (command == QLatin1String("check")) {
-        code = runCheckCommand(rest);
-    } else if (command == QLatin1String("char")) {
-        code = runCharCommand(rest);
-    } else if (command == QLatin1String("surname")) {
-        code = runSurnameCommand(rest);
-    } else if (command == QLatin1String("chart")) {
-        code = runChartCommand(rest);
-    } else if (command == QLatin1String("lunar")) {
-        code = runLunarCommand(rest);
-    } else if (command == QLatin1String("source")) {
-        code = runSourceCommand(rest);
-    } else if (command == QLatin1String("almanac")) {
-        code = runAlmanacCommand(rest);
-    } else if (command == QLatin1String("reading")) {
-        code = runReadingCommand(rest);
-    } else {
-        err() << QStringLiteral("未知命令 unknown command: %1\n").arg(oneLine(command));
-        code = BadInput;
-    }
+    const int code = runSubcommand(command, rest);
     out().flush();
     err().flush();
     return code;
