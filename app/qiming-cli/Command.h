@@ -18,5 +18,6 @@ int runLunarCommand(const QStringList &args);
 int runSourceCommand(const QStringList &args);
 int runAlmanacCommand(const QStringList &args);
 int runReadingCommand(const QStringList &args);
+int runGenerateCommand(const QStringList &args);
 
 } // namespace qiming::cli

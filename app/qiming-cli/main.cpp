@@ -28,6 +28,10 @@ const char kUsage[] =
     "  char 字              一个字的属性和字义 a character's attributes and Chinese meaning\n"
     "  surname 姓           姓氏起源（纯文本） a surname's origin as plain text\n"
     "  source 名            名字的诗词出处 the verses a given name comes from: 朝代 诗人 诗名 诗句\n"
+    "  generate 姓 --gender nan|nv [--length 1|2] [--fixed 字 --position 1|2] [--birth \"YYYY-MM-DD HH:MM\"]\n"
+    "           [--avoid 字字] [--min-score N] [--top N] [--format tsv|json]\n"
+    "                      推荐名字，最好的在前 the recommended names, best first:\n"
+    "                      姓名 拼音 评分 推荐 理由\n"
     "  chart YYYY-MM-DD HH[:MM]\n"
     "                      生辰八字 the birth chart: 八字四柱 八字五行 纳音 生日(农历) 星期 星座 生肖 五行\n"
     "                      喜用神得分 喜用神\n"
@@ -62,6 +66,7 @@ const Subcommand kSubcommands[] = {
     {"source", runSourceCommand},
     {"almanac", runAlmanacCommand},
     {"reading", runReadingCommand},
+    {"generate", runGenerateCommand},
 };
 
 // Runs the subcommand of that name, or says there is none.

@@ -224,7 +224,8 @@ int Recommender::figureOf(const Run &run, int first, int second, int score, quin
             figure += w.rhymingPair;
         else if (run.finals[size_t(first)] == run.finals[size_t(second)] && a != b)
             figure += w.rhymingPair;
-        if (t1 != t2 && isLevelTone(t2) && !(t0 == t1 && isLevelTone(t0)))
+        const bool oneClass = isLevelTone(t0) == isLevelTone(t1) && isLevelTone(t1) == isLevelTone(t2);
+        if (t0 && t1 && t2 && !oneClass && isLevelTone(t2))
             bits |= kGoodTones;
     }
     if (isLevelTone(lastTone))
@@ -263,7 +264,8 @@ QStringList Recommender::reasonTexts(const Run &run, int first, int second, quin
     else if (bits & kLibraryDated)
         out << QStringLiteral("名字库：旧式名，1950–1990 年代常见");
     if (bits & (kWord | kMeaningWord))
-        out << QStringLiteral("词语：“%1”是常用词语").arg(g1 + g2);
+        out << ((bits & kWord) ? QStringLiteral("词语：“%1”是常用词语").arg(g1 + g2)
+                               : QStringLiteral("词语：“%1”本是一个词").arg(g1 + g2));
     if (bits & (kFavoured1 | kFavoured2)) {
         const QString ch = (bits & kFavoured1) ? g1 : g2;
         out << QStringLiteral("喜用神：%1属%2，合八字所喜").arg(ch, m_chars.lookupHanzi(ch).element);
