@@ -8,7 +8,7 @@ QIMING_BUILD="$QIMING_ROOT/build"
 
 qiming_missing_packages() {
     local pkgs=(g++ make cmake pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libbenchmark-dev
-                fonts-noto-cjk unicode-data bzip2 qt6-translations-l10n desktop-file-utils)
+                fonts-noto-cjk unicode-data python3-jieba bzip2 qt6-translations-l10n desktop-file-utils)
     # One dpkg-query for all: a call each costs seconds on a busy machine.
     local installed p
     installed=" $(dpkg-query -W -f='${Package} ${Status}\n' "${pkgs[@]}" 2>/dev/null \

@@ -150,6 +150,16 @@ function anthologies(files) {
   return out;
 }
 
+// The collections ranked by popularity: their poem files, their rank files, how to read them.
+const RANKED = [
+  { name: 'tang', dynasty: '唐', collection: '全唐诗', ci: false,
+    poems: /^dist\/quantangshi\/poet\.tang\.(\d+)\.json$/, ranks: /^dist\/rank\/poet\/poet\.tang\.rank\.(\d+)\.json$/ },
+  { name: 'songci', dynasty: '宋', collection: '全宋词', ci: true,
+    poems: /^dist\/songci\/ci\.song\.(\d+)\.json$/, ranks: /^dist\/rank\/ci\/ci\.song\.rank\.(\d+)\.json$/ },
+  { name: 'songshi', dynasty: '宋', collection: '全宋诗', ci: false,
+    poems: /^dist\/quantangshi\/poet\.song\.(\d+)\.json$/, ranks: /^dist\/rank\/poet\/poet\.song\.rank\.(\d+)\.json$/ },
+];
+
 // One ranked collection: its poems with the popularity of their rank entry (joined on poet
 // and title, or poet and tune for ci: the rank files do not line up with the poem files).
 function ranked(files, poemRe, rankRe, opts) {
@@ -185,14 +195,7 @@ function buildPoems(ctx) {
   for (const { collection, list } of anthologies(files)) {
     for (const poem of list) lib.add(poem, collection);
   }
-  const pools = [
-    ['tang', ranked(files, /^dist\/quantangshi\/poet\.tang\.(\d+)\.json$/, /^dist\/rank\/poet\/poet\.tang\.rank\.(\d+)\.json$/,
-      { dynasty: '唐', collection: '全唐诗', ci: false })],
-    ['songci', ranked(files, /^dist\/songci\/ci\.song\.(\d+)\.json$/, /^dist\/rank\/ci\/ci\.song\.rank\.(\d+)\.json$/,
-      { dynasty: '宋', collection: '全宋词', ci: true })],
-    ['songshi', ranked(files, /^dist\/quantangshi\/poet\.song\.(\d+)\.json$/, /^dist\/rank\/poet\/poet\.song\.rank\.(\d+)\.json$/,
-      { dynasty: '宋', collection: '全宋诗', ci: false })],
-  ];
+  const pools = RANKED.map((c) => [c.name, ranked(files, c.poems, c.ranks, c)]);
   // The chosen poems of all three, merged by popularity.
   const chosen = [];
   for (const [name, pool] of pools) {
@@ -221,4 +224,7 @@ const MEMBERS = [
   /^dist\/nalanxingde\//, /^dist\/wudaishici\/(nantang\/poetrys|huajianji\/huajianji-[\dx]+-juan)\.json$/,
 ];
 
-module.exports = { buildPoems, MEMBERS, Library, firstClause, textKey, chineseNumber, hasGaps };
+module.exports = {
+  buildPoems, MEMBERS, Library, firstClause, textKey, chineseNumber, hasGaps, clean, readJson, numbered, ranked,
+  RANKED, RANKED_QUOTA,
+};

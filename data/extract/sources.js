@@ -8,6 +8,9 @@ const englishNames = require('./english-names.js');
 const poems = require('./poems.js');
 const history = require('./history.js');
 const meanings = require('./meanings.js');
+const names = require('./names.js');
+const verses = require('./verses.js');
+const words = require('./words.js');
 
 // Pinned sources. Every entry names the TSVs it feeds; a table fed by several
 // sources is built once by BUILDERS[file], which sees all of them.
@@ -38,7 +41,7 @@ const SOURCES = [
   // unpacked) for the poems.
   { id: 'opencc-js', kind: 'npm', name: 'opencc-js', version: '1.4.2', unpack: true,
     integrity: 'sha512-EdcspgdROiCCZDM+jZR6Pa670xW+EW2QhctPBQ8gRjg6lrx4IHEl+2s+kt5izk/TkxVRgdWuFgaGkaEdIUfdaw==',
-    produces: ['五行.tsv', '诗词.tsv'] },
+    produces: ['五行.tsv', '诗词.tsv', '诗词搭配.tsv'] },
   // Data only: the element table held as JSON text in its bundle.
   { id: 'cnchar-info', kind: 'npm', name: 'cnchar-info', version: '3.2.6',
     integrity: 'sha512-BRdXjnCnQukjO5qPenvpdUoE64tGtDjpTWpPHf7qwbELbWWrIuVm+swWO4FjedJE2d2c0ozkhBcY3E7JdhMh8w==',
@@ -63,7 +66,10 @@ const SOURCES = [
   { id: 'chinese-poetry', kind: 'npm', name: 'chinese-poetry', version: '2.0.1',
     integrity: 'sha512-KtYARvV7CWNtax0na9+Jn6PlhGgSoid7PWyDzXI4KsCEm2odZcqEQyval5koaLygZnM/EQ3lfJ//25K8p3uHNg==',
     keep: (file) => poems.MEMBERS.some((re) => re.test(file)),
-    produces: ['诗词.tsv'] },
+    produces: ['诗词.tsv', '诗词搭配.tsv'] },
+  // Data only: jieba's word list with frequencies and parts of speech.
+  { id: 'jieba', kind: 'debian', package: 'python3-jieba', label: 'jieba', files: [words.DICT],
+    produces: ['词语.tsv'] },
   // Written by the project: the events of each day, one file a month under data/tables.
   { id: 'history-today', kind: 'project', label: '本项目撰写',
     text: () => history.sourceText(), produces: ['历史上的今天.tsv'] },
@@ -78,6 +84,13 @@ const SOURCES = [
   // itself, and the manifest keeps crediting 英文名.tsv to the name packages.
   { id: 'english-glosses', kind: 'project', label: '本项目撰写',
     text: () => sourceText(englishNames.GLOSSES_DIR), produces: [] },
+  // Written by the project: the names families give (data/tables/名字库), checked against the
+  // name-character pools.
+  { id: 'name-library', kind: 'project', label: '本项目撰写',
+    text: () => names.libraryText(), produces: ['名字库.tsv'] },
+  // The pools (data/tables/男常用字.tsv, 女常用字.tsv) decide which rows 名字库, 诗词搭配 and 词语
+  // keep: listed for the cache key only.
+  { id: 'name-pools', kind: 'project', label: '本项目撰写', text: () => names.poolText(), produces: [] },
 ];
 
 // file -> async (ctx) => ({ header: [...], rows: [[...], ...] })
@@ -91,6 +104,9 @@ const BUILDERS = {
   '历史上的今天.tsv': () => history.buildHistory(),
   '字义.tsv': () => meanings.buildMeaningTable(),
   '百家姓.tsv': () => meanings.buildSurnames(),
+  '名字库.tsv': () => names.buildNameLibrary(),
+  '诗词搭配.tsv': verses.buildVersePairs,
+  '词语.tsv': words.buildWords,
 };
 
 module.exports = { SOURCES, BUILDERS };

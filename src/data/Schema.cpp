@@ -86,6 +86,12 @@ std::vector<TableDef> makeSchema()
     t.push_back({"多音姓", {key("姓"), text("拼音")}, names({"姓"})});
     t.push_back({"名读音", {key("词"), text("拼音")}, names({"词"})});
     t.push_back({"谐音", {key("拼音"), text("谐音"), text("类别"), text("说明")}, {}});
+    // Built by the extractor, the evidence that two characters belong together in a name: the
+    // project's name list, the pairs poets set side by side (with the line to quote, empty when
+    // none fits) and the two-character words of both pools.
+    t.push_back({"名字库", {key("名字"), text("性别"), text("风格"), text("寓意"), text("出处")}, names({"名字"})});
+    t.push_back({"诗词搭配", {key("字对"), number("次数"), text("诗句"), text("出处")}, names({"字对"})});
+    t.push_back({"词语", {key("词"), number("词频"), text("词性")}, names({"词"})});
     return t;
 }
 

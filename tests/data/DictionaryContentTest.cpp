@@ -202,3 +202,93 @@ TEST_F(DictionaryContent, CardsAreInChineseAndAWrittenEntryLeadsTheDetail)
     EXPECT_LT(detail.indexOf(QStringLiteral("取名寓意")), detail.indexOf(QStringLiteral("英文释义")));
     EXPECT_TRUE(detail.contains(QStringLiteral("《诗经"))) << "萱's 出处";
 }
+
+// 名字库: real names the project wrote, each within its gender's pool, in the forms the engine
+// reads, with the names published as most common among them.
+TEST_F(DictionaryContent, TheNameLibraryKeepsToThePoolsAndItsForms)
+{
+    static const QRegularExpression source(QStringLiteral("^([^《“]*《[^》]+》)：“.+”$"));
+    const QSet<QString> boys = column(QStringLiteral("select 字 from 男常用字"));
+    const QSet<QString> girls = column(QStringLiteral("select 字 from 女常用字"));
+    const data::RowSet rs = rows(QStringLiteral("select 名字, 性别, 风格, 寓意, 出处 from 名字库"));
+    int faults = 0, forBoys = 0, forGirls = 0;
+    QHash<QString, int> styles;
+    const auto fault = [&](const QString &name, const std::string &what) {
+        if (faults++ < 30)
+            ADD_FAILURE() << name.toStdString() << ": " << what;
+    };
+    QStringList names, meanings;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        const QString name = rs.value(r, 0), gender = rs.value(r, 1), style = rs.value(r, 2);
+        const bool boy = gender == QStringLiteral("男") || gender == QStringLiteral("中性");
+        const bool girl = gender == QStringLiteral("女") || gender == QStringLiteral("中性");
+        if (name.size() != 2)
+            fault(name, "not two characters");
+        if (!boy && !girl)
+            fault(name, "性别 not 男 女 中性");
+        for (QChar c : name)
+            if ((boy && !boys.contains(c)) || (girl && !girls.contains(c)))
+                fault(name, "a character outside its gender's pool");
+        if (style != QStringLiteral("当代") && style != QStringLiteral("经典") && style != QStringLiteral("旧式"))
+            fault(name, "风格 not 当代 经典 旧式");
+        if (rs.value(r, 3).size() < 8)
+            fault(name, "寓意 missing or too short");
+        const QString quoted = rs.value(r, 4);
+        if (!quoted.isEmpty() && !source.match(quoted).hasMatch())
+            fault(name, "出处 not 《…》：“…”");
+        if (!quoted.isEmpty() && !(quoted.contains(name.at(0)) && quoted.contains(name.at(1))))
+            fault(name, "出处 without the name's characters");
+        forBoys += boy;
+        forGirls += girl;
+        ++styles[style];
+        names << name;
+        meanings << rs.value(r, 3);
+    }
+    // The table's key holds the names unique; the counts are the library's promise.
+    EXPECT_GE(forBoys, 2500);
+    EXPECT_GE(forGirls, 2500);
+    EXPECT_GT(styles.value(QStringLiteral("旧式")), 300) << "dated names are kept so the program can mark them";
+    expectNoSharedRuns(names, meanings, 14);
+
+    // Names published as the most given of recent years.
+    const data::RowSet known = rows(QStringLiteral("select 名字, 性别 from 名字库"));
+    QHash<QString, QString> genderOf;
+    for (int r = 0; r < known.rowCount(); ++r)
+        genderOf.insert(known.value(r, 0), known.value(r, 1));
+    for (const char *n : {"浩宇", "浩然", "宇轩", "子轩", "奕辰", "宇辰", "沐宸", "梓豪", "俊熙"})
+        EXPECT_TRUE(genderOf.value(QString::fromUtf8(n)) == QStringLiteral("男")
+                    || genderOf.value(QString::fromUtf8(n)) == QStringLiteral("中性"))
+            << n;
+    for (const char *n : {"一诺", "欣怡", "梓涵", "语桐", "若汐", "可馨", "梦瑶", "雨桐", "梓萱", "诗涵"})
+        EXPECT_TRUE(genderOf.value(QString::fromUtf8(n)) == QStringLiteral("女")
+                    || genderOf.value(QString::fromUtf8(n)) == QStringLiteral("中性"))
+            << n;
+}
+
+// 诗词搭配 counts the pairs of the whole package over both pools; a line, where there is one,
+// carries its credit.
+TEST_F(DictionaryContent, VersePairsCoverBothPoolsAndCreditTheirLines)
+{
+    const QSet<QString> pools = column(QStringLiteral("select 字 from 男常用字 union select 字 from 女常用字"));
+    const data::RowSet rs = rows(QStringLiteral("select 字对, 次数, 诗句, 出处 from 诗词搭配"));
+    ASSERT_GT(rs.rowCount(), 30000);
+    QSet<QChar> firsts, seconds;
+    int faults = 0, quoted = 0;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        const QString pair = rs.value(r, 0), line = rs.value(r, 2);
+        const bool bad = pair.size() != 2 || !pools.contains(pair.at(0)) || !pools.contains(pair.at(1))
+                         || rs.value(r, 1).toInt() < 1 || (!line.isEmpty() && !line.contains(pair))
+                         || line.isEmpty() != rs.value(r, 3).isEmpty();
+        if (bad && faults++ < 20)
+            ADD_FAILURE() << pair.toStdString() << ' ' << line.toStdString();
+        if (pair.size() == 2) {
+            firsts.insert(pair.at(0));
+            seconds.insert(pair.at(1));
+        }
+        quoted += !line.isEmpty();
+    }
+    EXPECT_GT(firsts.size(), pools.size() * 9 / 10);
+    EXPECT_GT(seconds.size(), pools.size() * 9 / 10);
+    // Most pairs are seen a few times in little-read poems: a tenth has a line fit to quote.
+    EXPECT_GT(quoted, rs.rowCount() / 10);
+}
