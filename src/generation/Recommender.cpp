@@ -39,6 +39,17 @@ int logPoints(int count, int full, int max)
     return int(std::lround(std::min(1.0, share) * max));
 }
 
+// Second characters that date a name: the endings of the names of 1950-1990.
+constexpr char16_t kDatedEndings[] = u"德霞芳华英兰梅芬娟珍凤萍燕红伟强刚勇军国辉涛琼";
+
+bool isDatedEnding(QChar ch)
+{
+    for (const char16_t *p = kDatedEndings; *p; ++p)
+        if (*p == ch.unicode())
+            return true;
+    return false;
+}
+
 bool isLevelTone(int tone)
 {
     return tone == 1 || tone == 2;
@@ -75,6 +86,7 @@ struct Recommender::Run {
     std::vector<bool> usable;
     std::vector<bool> favoured;
     int fixed = -1; // index of the fixed character, or -1
+    std::vector<bool> inSurname;
 };
 
 struct Recommender::Candidate {
@@ -139,6 +151,7 @@ void Recommender::prepare(Run &run, const RecommendSetup &setup, const QStringLi
         const QChar c = ch.at(0);
         const bool avoided = std::any_of(setup.avoid.begin(), setup.avoid.end(), [c](QChar a) { return a == c; });
         run.usable.push_back(!m_evidence.character(c).unfit && !avoided);
+        run.inSurname.push_back(setup.surname.contains(c));
         const QString element = m_chars.lookupHanzi(ch).element;
         run.favoured.push_back(!element.isEmpty() && setup.favouredElements.contains(element));
     }
@@ -164,6 +177,8 @@ int Recommender::figureOf(const Run &run, int first, int second, int score, quin
         return points;
     };
     figure += standing(ea);
+    if (run.inSurname[size_t(first)] || (second >= 0 && run.inSurname[size_t(second)]))
+        figure += w.repeatsSurname;
     if (run.favoured[size_t(first)]) {
         bits |= kFavoured1;
         figure += w.favouredElement;
@@ -178,19 +193,20 @@ int Recommender::figureOf(const Run &run, int first, int second, int score, quin
             figure += w.favouredElement;
         }
         int evidence = 0;
+        bool dated = false;
         if (const PairEvidence *p = m_evidence.pair(a, b)) {
             const quint8 wanted = run.female ? kForGirls : kForBoys;
             if (p->style != NameStyle::None) {
                 if (!(p->genders & wanted)) {
                     evidence += w.libraryOtherGender;
                 } else if (p->style == NameStyle::Contemporary) {
-                    evidence += w.libraryContemporary;
+                    evidence += w.libraryContemporary + (p->genders == (kForBoys | kForGirls) ? w.libraryNeutral : 0);
                     bits |= kLibraryContemporary;
                 } else if (p->style == NameStyle::Classic) {
-                    evidence += w.libraryClassic;
+                    evidence += w.libraryClassic + (p->genders == (kForBoys | kForGirls) ? w.libraryNeutral : 0);
                     bits |= kLibraryClassic;
                 } else {
-                    evidence += w.libraryDated;
+                    dated = true;
                     bits |= kLibraryDated;
                 }
             }
@@ -210,7 +226,9 @@ int Recommender::figureOf(const Run &run, int first, int second, int score, quin
                 bits |= kMeaningWord;
             }
         }
-        figure += evidence == 0 ? w.noEvidence : std::min(evidence, w.evidenceCap);
+        figure += dated ? w.libraryDated : evidence == 0 ? w.noEvidence : std::min(evidence, w.evidenceCap);
+        if (isDatedEnding(b) && !(bits & kLibraryContemporary))
+            figure += w.datedEnding;
 
         // Sound: the surname's last syllable and the two given ones.
         const int t0 = run.surnameTone, t1 = run.tones[size_t(first)], t2 = run.tones[size_t(second)];

@@ -24,9 +24,11 @@ namespace qiming::generation {
 struct RecommendWeights {
     int base = 40;              // every name that passes the cuts starts here
     int scorePerPoint = 1;      // per point of numerology score above the cut, halved
-    int libraryContemporary = 36; // 名字库, common since about 2000
-    int libraryClassic = 34;    // 名字库, timeless
-    int libraryDated = 8;       // 名字库, typical of 1950-1990: known as a name, yet dated
+    int libraryContemporary = 38; // 名字库, common since about 2000
+    int libraryClassic = 28;    // 名字库, timeless; below what parents give today (many read older)
+    int libraryNeutral = -6;    // 名字库 gives it to both sexes: it reads less surely as this child's
+    int libraryDated = -22;     // 名字库, typical of 1950-1990: a parent of today passes it by,
+                                // whatever verse or word stands behind it
     int libraryOtherGender = 12; // 名字库, but given to the other sex
     int verseMax = 14;          // side by side in verse, by how often (log scale)
     int verseQuotable = 4;      // and a line fit to quote exists
@@ -41,6 +43,9 @@ struct RecommendWeights {
     int sharedInitial = -5;     // the first given character shares the surname's initial
     int sharedFinal = -4;       // ... or its final (李丽, 王朗)
     int rhymingPair = -2;       // the given characters share an initial or a final
+    int repeatsSurname = -25;   // a given character repeats the surname's (欧阳沐阳)
+    int datedEnding = -10;      // ends on a character of the grandparents' names (厚德 琼芳 青霞),
+                                // unless the library counts the name as given today
     int secondLevel = -2;       // a 次常用字
     int rareCharacter = -10;    // a character outside levels 1-2
     int functionWord = -25;     // 所 谓 之 且 兮 …
