@@ -40,11 +40,13 @@ int logPoints(int count, int full, int max)
 }
 
 // Second characters that date a name: the endings of the names of 1950-1990.
-constexpr char16_t kDatedEndings[] = u"德霞芳华英兰梅芬娟珍凤萍燕红伟强刚勇军国辉涛琼";
+constexpr char16_t kDatedEndings[] = u"德霞芳华英兰梅芬娟珍凤萍燕红伟强刚勇军国辉涛琼文秀明";
+// Characters anywhere in a name that place it in the 1970s-90s.
+constexpr char16_t kDatedCharacters[] = u"美志鹏宏峰惠淑丽秀桂建";
 
-bool isDatedEnding(QChar ch)
+bool among(const char16_t *set, QChar ch)
 {
-    for (const char16_t *p = kDatedEndings; *p; ++p)
+    for (const char16_t *p = set; *p; ++p)
         if (*p == ch.unicode())
             return true;
     return false;
@@ -194,16 +196,21 @@ int Recommender::figureOf(const Run &run, int first, int second, int score, quin
         }
         int evidence = 0;
         bool dated = false;
+        const auto neutral = [&](quint8 genders) {
+            if (genders != (kForBoys | kForGirls))
+                return 0;
+            return run.female ? w.libraryNeutralGirl : w.libraryNeutral;
+        };
         if (const PairEvidence *p = m_evidence.pair(a, b)) {
             const quint8 wanted = run.female ? kForGirls : kForBoys;
             if (p->style != NameStyle::None) {
                 if (!(p->genders & wanted)) {
                     evidence += w.libraryOtherGender;
                 } else if (p->style == NameStyle::Contemporary) {
-                    evidence += w.libraryContemporary + (p->genders == (kForBoys | kForGirls) ? w.libraryNeutral : 0);
+                    evidence += w.libraryContemporary + neutral(p->genders);
                     bits |= kLibraryContemporary;
                 } else if (p->style == NameStyle::Classic) {
-                    evidence += w.libraryClassic + (p->genders == (kForBoys | kForGirls) ? w.libraryNeutral : 0);
+                    evidence += w.libraryClassic + neutral(p->genders);
                     bits |= kLibraryClassic;
                 } else {
                     dated = true;
@@ -227,8 +234,11 @@ int Recommender::figureOf(const Run &run, int first, int second, int score, quin
             }
         }
         figure += dated ? w.libraryDated : evidence == 0 ? w.noEvidence : std::min(evidence, w.evidenceCap);
-        if (isDatedEnding(b) && !(bits & kLibraryContemporary))
+        if (among(kDatedEndings, b) && !(bits & kLibraryContemporary))
             figure += w.datedEnding;
+        // Even names given since 2000 read a generation older with these.
+        if (among(kDatedCharacters, a) || among(kDatedCharacters, b))
+            figure += w.datedCharacter;
 
         // Sound: the surname's last syllable and the two given ones.
         const int t0 = run.surnameTone, t1 = run.tones[size_t(first)], t2 = run.tones[size_t(second)];

@@ -27,6 +27,7 @@ struct RecommendWeights {
     int libraryContemporary = 38; // 名字库, common since about 2000
     int libraryClassic = 28;    // 名字库, timeless; below what parents give today (many read older)
     int libraryNeutral = -6;    // 名字库 gives it to both sexes: it reads less surely as this child's
+    int libraryNeutralGirl = -14; // ... and for a girl most such names read as a boy's (昭明 嘉泽)
     int libraryDated = -22;     // 名字库, typical of 1950-1990: a parent of today passes it by,
                                 // whatever verse or word stands behind it
     int libraryOtherGender = 12; // 名字库, but given to the other sex
@@ -44,8 +45,10 @@ struct RecommendWeights {
     int sharedFinal = -4;       // ... or its final (李丽, 王朗)
     int rhymingPair = -2;       // the given characters share an initial or a final
     int repeatsSurname = -25;   // a given character repeats the surname's (欧阳沐阳)
-    int datedEnding = -10;      // ends on a character of the grandparents' names (厚德 琼芳 青霞),
+    int datedEnding = -10;      // ends on a character of the grandparents' names (厚德 琼芳 继文),
                                 // unless the library counts the name as given today
+    int datedCharacter = -8;    // a character of the 1970s-90s names (美 志 鹏 宏), even in a name
+                                // the library counts as given today
     int secondLevel = -2;       // a 次常用字
     int rareCharacter = -10;    // a character outside levels 1-2
     int functionWord = -25;     // 所 谓 之 且 兮 …
