@@ -17,14 +17,6 @@ constexpr char16_t kFunctionWords[] = u"所谓之且兮乎者也矣焉哉而其�
 constexpr char16_t kDirections[] = u"东南西北上下左右前后中内外";
 constexpr char16_t kAddress[] = u"君卿尔汝吾我余妾侬朕公";
 
-bool among(const char16_t *set, QChar ch)
-{
-    for (const char16_t *p = set; *p; ++p)
-        if (*p == ch.unicode())
-            return true;
-    return false;
-}
-
 // jieba's parts of speech that make a word no evidence for a name.
 const QSet<QString> &excludedPartsOfSpeech()
 {
@@ -65,7 +57,7 @@ NameEvidence::NameEvidence(data::Database &db)
 
 bool NameEvidence::isFunctionWord(QChar ch)
 {
-    return among(kFunctionWords, ch);
+    return isAmong(kFunctionWords, ch);
 }
 
 bool NameEvidence::wordCountsForName(const QString &word, const QString &partOfSpeech)
@@ -81,9 +73,9 @@ bool NameEvidence::wordCountsForName(const QString &word, const QString &partOfS
 
 bool NameEvidence::versePairCountsForName(QChar first, QChar second)
 {
-    if (among(kAddress, first) || among(kAddress, second))
+    if (isAmong(kAddress, first) || isAmong(kAddress, second))
         return false;
-    if (among(kDirections, first) && among(kDirections, second))
+    if (isAmong(kDirections, first) && isAmong(kDirections, second))
         return false;
     return !isFunctionWord(first) && !isFunctionWord(second);
 }

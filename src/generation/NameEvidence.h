@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -17,6 +18,12 @@ class Database;
 }
 
 namespace qiming::generation {
+
+// Whether ch is one of a short list of characters written as one string (u"所谓之").
+inline bool isAmong(std::u16string_view set, QChar ch)
+{
+    return set.find(ch.unicode()) != std::u16string_view::npos;
+}
 
 enum class NameStyle : quint8 { None, Contemporary, Classic, Dated };
 

@@ -9,6 +9,8 @@
 #include "numerology/NameScore.h"
 #include "numerology/Pinyin.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 #include <deque>
@@ -44,14 +46,6 @@ constexpr char16_t kDatedEndings[] = u"德霞芳华英兰梅芬娟珍凤萍燕�
 // Characters anywhere in a name that place it in the 1970s-90s.
 constexpr char16_t kDatedCharacters[] = u"美志鹏宏峰惠淑丽秀桂建";
 
-bool among(const char16_t *set, QChar ch)
-{
-    for (const char16_t *p = set; *p; ++p)
-        if (*p == ch.unicode())
-            return true;
-    return false;
-}
-
 bool isLevelTone(int tone)
 {
     return tone == 1 || tone == 2;
@@ -78,13 +72,14 @@ struct Recommender::Run {
     int k1 = 0, k2 = 0;
     quint64 surnameCodes[2] = {0, 0};
     int surnameTone = 0;
-    QString surnameInitial, surnameFinal;
+    // Initials and finals as small numbers (0: none), so the figure compares no text.
+    int surnameInitial = 0, surnameFinal = 0;
     // The characters a name may take, and what the figure needs of each, by index.
     std::vector<QString> letters;
     std::vector<int> counts;
     std::vector<quint64> codes;
     std::vector<int> tones;
-    std::vector<QString> initials, finals;
+    std::vector<int> initials, finals;
     std::vector<bool> usable;
     std::vector<bool> favoured;
     int fixed = -1; // index of the fixed character, or -1
@@ -130,8 +125,12 @@ void Recommender::prepare(Run &run, const RecommendSetup &setup, const QStringLi
     run.surnameCodes[1] = numerology::markedSyllableCode(surnameReading.value(1));
     const numerology::Syllable last = numerology::parseMarkedSyllable(surnameReading.value(run.singleSurname ? 0 : 1));
     run.surnameTone = last.tone;
-    run.surnameInitial = numerology::initialOf(last.letters);
-    run.surnameFinal = numerology::finalOf(last.letters);
+    QHash<QString, int> soundIds{{QString(), 0}};
+    const auto soundId = [&soundIds](const QString &sound) {
+        return *soundIds.insert(sound, soundIds.value(sound, int(soundIds.size())));
+    };
+    run.surnameInitial = soundId(numerology::initialOf(last.letters));
+    run.surnameFinal = soundId(numerology::finalOf(last.letters));
 
     QStringList all = letters;
     if (!setup.fixedChar.isEmpty()) {
@@ -148,8 +147,8 @@ void Recommender::prepare(Run &run, const RecommendSetup &setup, const QStringLi
         run.codes.push_back(numerology::markedSyllableCode(reading));
         const numerology::Syllable s = numerology::parseMarkedSyllable(reading);
         run.tones.push_back(s.tone);
-        run.initials.push_back(numerology::initialOf(s.letters));
-        run.finals.push_back(numerology::finalOf(s.letters));
+        run.initials.push_back(soundId(numerology::initialOf(s.letters)));
+        run.finals.push_back(soundId(numerology::finalOf(s.letters)));
         const QChar c = ch.at(0);
         const bool avoided = std::any_of(setup.avoid.begin(), setup.avoid.end(), [c](QChar a) { return a == c; });
         run.usable.push_back(!m_evidence.character(c).unfit && !avoided);
@@ -234,10 +233,10 @@ int Recommender::figureOf(const Run &run, int first, int second, int score, quin
             }
         }
         figure += dated ? w.libraryDated : evidence == 0 ? w.noEvidence : std::min(evidence, w.evidenceCap);
-        if (among(kDatedEndings, b) && !(bits & kLibraryContemporary))
+        if (isAmong(kDatedEndings, b) && !(bits & kLibraryContemporary))
             figure += w.datedEnding;
         // Even names given since 2000 read a generation older with these.
-        if (among(kDatedCharacters, a) || among(kDatedCharacters, b))
+        if (isAmong(kDatedCharacters, a) || isAmong(kDatedCharacters, b))
             figure += w.datedCharacter;
 
         // Sound: the surname's last syllable and the two given ones.
@@ -247,7 +246,7 @@ int Recommender::figureOf(const Run &run, int first, int second, int score, quin
             figure += t0 == t1 ? w.sameToneThrice : w.sameToneTwice;
         if (t0 && t1 && t2 && isLevelTone(t0) == isLevelTone(t1) && isLevelTone(t1) == isLevelTone(t2))
             figure += w.allOneClass;
-        if (run.initials[size_t(first)] == run.initials[size_t(second)] && !run.initials[size_t(first)].isEmpty()
+        if (run.initials[size_t(first)] == run.initials[size_t(second)] && run.initials[size_t(first)] != 0
             && a != b)
             figure += w.rhymingPair;
         else if (run.finals[size_t(first)] == run.finals[size_t(second)] && a != b)
@@ -258,9 +257,9 @@ int Recommender::figureOf(const Run &run, int first, int second, int score, quin
     }
     if (isLevelTone(lastTone))
         figure += w.levelEnding;
-    if (!run.surnameInitial.isEmpty() && run.initials[size_t(first)] == run.surnameInitial)
+    if (run.surnameInitial != 0 && run.initials[size_t(first)] == run.surnameInitial)
         figure += w.sharedInitial;
-    if (!run.surnameFinal.isEmpty() && run.finals[size_t(first)] == run.surnameFinal)
+    if (run.surnameFinal != 0 && run.finals[size_t(first)] == run.surnameFinal)
         figure += w.sharedFinal;
 
     *reasonBits = bits;
@@ -369,7 +368,7 @@ std::vector<RankedName> Recommender::rank(const RecommendSetup &setup, int top)
     const qsizetype wanted = top < 0 ? qsizetype(candidates.size()) : top;
     const int surnameLength = run.singleSurname ? 1 : 2;
     // Spread over a margin beyond what is shown, so the rows it moves up exist.
-    const qsizetype pool = std::min<qsizetype>(qsizetype(candidates.size()), wanted < 0 ? 0 : wanted * 4 + 200);
+    const qsizetype pool = std::min<qsizetype>(qsizetype(candidates.size()), wanted * 4 + 200);
     for (const Candidate &c : candidates) {
         if (qsizetype(listed.size()) >= pool)
             break;

@@ -1,5 +1,6 @@
 // The page "高分模式" built alone: messages, progress, pause, sort, and what its list hands the
 // program around it.
+#include "HighScoreWaits.h"
 #include "PageFixture.h"
 
 #include "generation/CandidateListModel.h"
@@ -28,19 +29,8 @@ protected:
     }
     generation::HighScorePage *page() { return m_page.get(); }
     // Presses "生成名字" and waits for the run to end; returns every message shown.
-    QStringList generateAndWait()
-    {
-        ModalAnswerer answerer;
-        child<QPushButton>(page(), "Button5")->click();
-        waitForRunEnd();
-        return answerer.texts();
-    }
-    void waitForRunEnd()
-    {
-        for (int i = 0; i < 500 && !page()->run()->isFinished(); ++i)
-            QTest::qWait(10);
-        QTest::qWait(50);
-    }
+    QStringList generateAndWait() { return test::generateAndWait(child<QPushButton>(page(), "Button5"), *page()->run()); }
+    void waitForRunEnd() { test::waitForRunEnd(*page()->run()); }
     // A girl with a compound surname: twelve characters, 144 names, in the smallest slices.
     generation::HighScoreRun *prepareGirlsRun()
     {

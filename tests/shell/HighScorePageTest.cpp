@@ -1,5 +1,6 @@
 // The high-score list in the running program: what the list asks for reaches the favourites
 // table and the report window.
+#include "HighScoreWaits.h"
 #include "ShellFixture.h"
 
 #include "data/RowSet.h"
@@ -26,19 +27,8 @@ protected:
         return static_cast<generation::HighScorePage *>(window->page(QStringLiteral("TabSheet1")));
     }
     // Presses "生成名字" and waits for the run to end; returns every message shown.
-    QStringList generateAndWait()
-    {
-        ModalAnswerer answerer;
-        child<QPushButton>(page(), "Button5")->click();
-        waitForRunEnd();
-        return answerer.texts();
-    }
-    void waitForRunEnd()
-    {
-        for (int i = 0; i < 500 && !page()->run()->isFinished(); ++i)
-            QTest::qWait(10);
-        QTest::qWait(50);
-    }
+    QStringList generateAndWait() { return test::generateAndWait(child<QPushButton>(page(), "Button5"), *page()->run()); }
+    void waitForRunEnd() { test::waitForRunEnd(*page()->run()); }
     data::RowSet favourites()
     {
         return data::RowSet::load(data::sharedDatabase(), QStringLiteral("select *  from 自选列表 order by ID"));
