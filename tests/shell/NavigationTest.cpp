@@ -82,10 +82,14 @@ TEST_F(Navigation, BirthChartPageBringsTheStoredProfileBack)
 TEST_F(Navigation, EveryPageAndWindowIsReachableByKeyboard)
 {
     shell::MainWindow &w = start();
-    // A modal window closed leaves no window active offscreen: activate before each key.
+    // A modal window closed leaves no window active offscreen: activate before each key, and
+    // wait until the main window holds the focus, not merely calls itself active (on a loaded
+    // machine the closed dialog's window may still have it, and the shortcut goes nowhere).
     const auto press = [&w](QKeySequence key) {
         w.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&w] { return !QApplication::activeModalWidget() && QGuiApplication::focusWindow() == w.windowHandle(); },
+            5000));
         QTest::keySequence(&w, key);
         QApplication::processEvents();
     };
